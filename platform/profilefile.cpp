@@ -1,0 +1,233 @@
+#include "platform/profilefile.h"
+
+#include "platform/codepage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
+namespace {
+
+QString trimBlanksTabs(const QString& s)
+{
+    int b = 0, e = static_cast<int>(s.size());
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (b < e && blank(s[b]))
+        ++b;
+    while (e > b && blank(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    // ASCII letters only are folded, as the workstation's profile calls do.
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        QChar x = a[i], y = b[i];
+        if (x.unicode() < 128)
+            x = x.toLower();
+        if (y.unicode() < 128)
+            y = y.toLower();
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+struct Entry {
+    bool isKey = false;
+    QString name;   // key name, or the whole line for a comment or a line without "="
+    QString value;  // raw value, trimmed, quotes kept
+};
+
+struct Section {
+    bool named = false;
+    QString name;
+    std::vector<Entry> entries;
+};
+
+std::vector<Section> parse(const QString& text)
+{
+    std::vector<Section> sections(1);  // lines before the first header
+    QStringList lines;
+    QString line;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines << line;
+            line.clear();
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+
+    for (const QString& raw : lines) {
+        const QString t = trimBlanksTabs(raw);
+        if (t.isEmpty())
+            continue;
+        if (t.startsWith(u'[')) {
+            const auto close = t.indexOf(u']');
+            Section s;
+            s.named = true;
+            s.name = trimBlanksTabs(close < 0 ? t.mid(1) : t.mid(1, close - 1));
+            sections.push_back(std::move(s));
+            continue;
+        }
+        Entry e;
+        const auto eq = t.indexOf(u'=');
+        if (t.startsWith(u';') || t.startsWith(u'#') || eq < 0) {
+            e.name = t;
+        } else {
+            e.isKey = true;
+            e.name = trimBlanksTabs(t.left(eq));
+            e.value = trimBlanksTabs(t.mid(eq + 1));
+        }
+        sections.back().entries.push_back(std::move(e));
+    }
+    return sections;
+}
+
+QString serialise(const std::vector<Section>& sections)
+{
+    QString out;
+    for (const Section& s : sections) {
+        if (s.named)
+            out += u'[' + s.name + QStringLiteral("]\r\n");
+        for (const Entry& e : s.entries) {
+            out += e.isKey ? e.name + u'=' + e.value : e.name;
+            out += QStringLiteral("\r\n");
+        }
+    }
+    return out;
+}
+
+Section* findSection(std::vector<Section>& sections, const QString& name)
+{
+    for (Section& s : sections)
+        if (s.named && sameName(s.name, trimBlanksTabs(name)))
+            return &s;
+    return nullptr;
+}
+
+// The copy the workstation makes into the caller's buffer: one pair of matching quotes is taken
+// off, the closing one only when it fitted.
+ProfileFile::Read copyEntry(const QString& value, int bufferSize)
+{
+    ProfileFile::Read r;
+    if (bufferSize <= 0)
+        return r;
+    QString v = value;
+    QChar quote;
+    if (v.size() >= 2 && (v[0] == u'\'' || v[0] == u'"') && v.back() == v[0]) {
+        quote = v[0];
+        v = v.mid(1);
+    }
+    const int fit = bufferSize - 1;
+    QString copied = v.left(fit);
+    if (!quote.isNull() && bufferSize >= v.size() && !copied.isEmpty())
+        copied.chop(1);
+    r.text = copied;
+    r.count = static_cast<int>(copied.size());
+    return r;
+}
+
+}  // namespace
+
+ProfileFile::Read ProfileFile::read(const QString& file, const QString& section, const QString& key,
+                                    const QString& defaultValue, int bufferSize) const
+{
+    const auto bytes = files_.readBytes(file);
+    if (bytes) {
+        auto sections = parse(cp1252::decode(*bytes));
+        if (Section* s = findSection(sections, section)) {
+            const QString k = trimBlanksTabs(key);
+            for (const Entry& e : s->entries)
+                if (e.isKey && sameName(e.name, k))
+                    return copyEntry(e.value, bufferSize);
+        }
+    }
+    QString d = defaultValue;
+    while (d.endsWith(u' '))
+        d.chop(1);
+    return copyEntry(d, bufferSize);
+}
+
+bool ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
+                        const std::optional<QString>& value) const
+{
+    const QString path = files_.resolve(file);
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        return false;
+    const auto bytes = files_.readBytes(file);
+    auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+
+    Section* s = findSection(sections, section);
+    if (!key) {
+        if (!s)
+            return true;
+        for (auto it = sections.begin(); it != sections.end(); ++it)
+            if (&*it == s) {
+                sections.erase(it);
+                break;
+            }
+        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+    }
+
+    const QString k = trimBlanksTabs(*key);
+    Entry* existing = nullptr;
+    if (s)
+        for (Entry& e : s->entries)
+            if (e.isKey && sameName(e.name, k)) {
+                existing = &e;
+                break;
+            }
+
+    if (!value) {
+        if (!existing)
+            return true;
+        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
+            if (&*it == existing) {
+                s->entries.erase(it);
+                break;
+            }
+        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+    }
+
+    QString v = *value;
+    while (v.startsWith(u' ') || v.startsWith(u'\t'))
+        v.remove(0, 1);
+    if (existing) {
+        if (existing->value == v && bytes)
+            return true;  // the same value again leaves the file untouched
+        existing->value = v;
+    } else {
+        if (!s) {
+            Section fresh;
+            fresh.named = true;
+            fresh.name = trimBlanksTabs(section);
+            sections.push_back(std::move(fresh));
+            s = &sections.back();
+        }
+        Entry e;
+        e.isKey = true;
+        e.name = k;
+        e.value = v;
+        // After the last key of the section, before any trailing comment lines.
+        auto at = s->entries.end();
+        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
+            if (it->isKey)
+                at = it + 1;
+        if (at == s->entries.end() || s->entries.empty())
+            s->entries.push_back(std::move(e));
+        else
+            s->entries.insert(at, std::move(e));
+    }
+    return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+}

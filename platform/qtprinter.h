@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/printer.h"
+
+#include <memory>
+#include <vector>
+
+class FileSystem;
+
+// The printers of this machine: the CUPS queues, then one printer of our own that writes each
+// document as a PDF file into the folder "impressos" under the program folder.
+class QtPrinterSystem : public PrinterSystem {
+public:
+    static const QString kFilePrinterName;
+
+    explicit QtPrinterSystem(const FileSystem& files);
+    ~QtPrinterSystem() override;
+
+    int count() const override;
+    QString deviceName(int index) const override;
+    Printer& current() override;
+    void makeCurrent(int index) override;
+
+    // The folder the file printer writes into.
+    QString outputFolder() const;
+    // The PDF files the file printer has written in this run, oldest first.
+    const QStringList& writtenFiles() const { return written_; }
+
+private:
+    const FileSystem& files_;
+    QStringList names_;
+    std::vector<std::unique_ptr<Printer>> printers_;
+    int current_ = 0;
+    QStringList written_;
+};
+
+// Makes the label fonts of the workstation resolve to metric-compatible fonts of this machine.
+void installFontSubstitutes();

@@ -1,0 +1,37 @@
+#include "tests/common/testworkstation.h"
+
+#include "platform/codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestWorkstation::TestWorkstation(const QStringList& printerNames, int defaultPrinter)
+    : files(dir.path()),
+      profile(files),
+      printers(printerNames, defaultPrinter),
+      ws{files, profile, printers, messages, screen}
+{
+}
+
+void TestWorkstation::write(const QString& name, const QString& text) const { writeBytes(name, cp1252::encode(text)); }
+
+void TestWorkstation::writeBytes(const QString& name, const QByteArray& bytes) const
+{
+    const QString p = path(name);
+    QDir().mkpath(QFileInfo(p).path());
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray TestWorkstation::readBytes(const QString& name) const
+{
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool TestWorkstation::exists(const QString& name) const { return QFileInfo::exists(path(name)); }
+
+QString sourceDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
+QString binaryDir() { return QStringLiteral(ETIQUETAS_BINARY_DIR); }
