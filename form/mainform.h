@@ -70,6 +70,7 @@ struct MainForm {
     ImageControl pctlogo1, pctlogo2;
 
     // The window's own variables.
+    bool keyPreview = true;  // the window sees every key before the focused control
     QString arquivo_ini;
     bool tem_imagem = false;
     bool pack_novo = false;

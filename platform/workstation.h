@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filesystem.h"
+#include "platform/keystrokes.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/profilefile.h"
@@ -21,6 +22,7 @@ struct Workstation {
     Messages& messages;
     Screen& screen;
     // Services only some parts use; those parts report a missing one as an error of their own.
+    Keystrokes* keystrokes = nullptr;
     Processes* processes = nullptr;
     FolderPicker* folderPicker = nullptr;
     RawSender* rawSender = nullptr;
