@@ -1,0 +1,170 @@
+#include "orders/carrega_pedido.h"
+
+#include "form/grid.h"
+#include "orders/carrega_corrugado.h"
+#include "orders/carrega_gradeFc.h"
+#include "orders/carrega_grade_Acessorio.h"
+#include "orders/orderline.h"
+#include "platform/vb.h"
+#include "settings/keys.h"
+#include "settings/settings.h"
+
+#include <QSet>
+
+namespace {
+
+const QString kAtencao = QStringLiteral("ATENÇÃO!!!");
+
+struct SkippedLine {
+    int number;  // line of the file, from 1
+    bool tooFewFields;
+};
+
+// One message per load, however many lines were left out.
+void reportSkipped(Program& p, const QString& fileName, const QList<SkippedLine>& skipped)
+{
+    if (skipped.isEmpty())
+        return;
+    constexpr int kNamed = 10;
+    QString text = QStringLiteral("Linhas ignoradas no arquivo ") + fileName + QStringLiteral(":");
+    for (int i = 0; i < skipped.size() && i < kNamed; ++i)
+        text += QStringLiteral("\nlinha ") + QString::number(skipped[i].number) +
+                (skipped[i].tooFewFields ? QStringLiteral(": faltam campos")
+                                         : QStringLiteral(": quantidade não é um número inteiro válido"));
+    if (skipped.size() > kNamed)
+        text += QStringLiteral("\ne mais ") + QString::number(skipped.size() - kNamed) + QStringLiteral(" linha(s)");
+    p.ws.messages.show(text, mb::Exclamation);
+}
+
+}  // namespace
+
+void carrega_pedido(Program& p)
+{
+    MainForm& f = p.form;
+
+    f.pack_novo = true;
+    f.lblpacknovo.caption = QStringLiteral("F");
+    f.lblpacknovo.caption = QStringLiteral("T");
+    f.tem_departamento = false;
+    f.cmd_printacessorio.visible = true;
+    f.lsteanpack.clear();
+
+    const Family* family = familyOf(f.cmbtipo.text);
+    f.tipo_arquivo = family ? qs(family->letter) : QString();
+
+    if (vb::Trim(f.lblpath.caption).isEmpty() || !p.ws.files.folderExists(f.lblpath.caption))
+        f.lblpath.caption = p.ws.files.programFolder();
+
+    // An order number is part of a file name; one holding a folder separator names no file here.
+    const QString numero = vb::Trim(f.txtarquivo.text);
+    f.filelist.clear();
+    if (!numero.contains(u'/') && !numero.contains(u'\\'))
+        f.filelist.items = p.ws.files.list(f.lblpath.caption, u'*' + numero + QStringLiteral("*.txt"));
+    if (f.filelist.listCount() == 0) {
+        p.ws.messages.show(QStringLiteral("O Pedido ") + f.txtarquivo.text + QStringLiteral(", não foi localizado em ") +
+                           f.lblpath.caption);
+        f.cmd_printacessorio.visible = false;
+        return;
+    }
+
+    QString nome;
+    if (family)
+        for (const QString& candidate : f.filelist.items)
+            if (vb::UCase(candidate).contains(qs(family->word))) {
+                nome = candidate;
+                break;
+            }
+    if (nome.isEmpty()) {
+        p.ws.messages.show(QStringLiteral("O arquivo não foi localizado... "));
+        f.cmd_printacessorio.visible = false;
+        return;
+    }
+
+    writeSetting(p.ws, ini::kConfig, "arquivo", f.txtarquivo.text);
+
+    f.Frame1.visible = !family->carton;
+    f.Frame3.visible = family->carton;
+    if (!family->frame1Caption.empty())
+        f.Frame1.caption = qs(family->frame1Caption);
+    f.LBLMERVALK.visible = false;
+
+    const QString caminho = FileSystem::join(f.lblpath.caption, nome);
+    const auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
+    if (!lines) {
+        p.ws.messages.show(QStringLiteral("O arquivo não existe!"), mb::Exclamation, kAtencao);
+        return;
+    }
+    // Any byte at all gives at least one line, so no lines means a file of length 0.
+    if (lines->isEmpty()) {
+        p.ws.messages.show(QStringLiteral("O arquivo está em branco!"), mb::Exclamation, kAtencao);
+        return;
+    }
+
+    ComboBox& referencias = family->carton ? f.cmb_referencia1 : f.cmb_referencia;
+    f.List1.clear();
+    referencias.clear();
+    QSet<QString> listed;
+    QList<SkippedLine> skipped;
+
+    for (int n = 0; n < lines->size(); ++n) {
+        const QString& line = lines->at(n);
+        if (n == 0) {
+            f.LBLMERVALK.visible = true;
+            f.LBLMERVALK.caption = line.contains(QStringLiteral("MERVALK")) || line.contains(QStringLiteral("MERVAL"))
+                                       ? QStringLiteral("MERVAL K")
+                                       : QStringLiteral("ORVENNA");
+            continue;
+        }
+        if (family->carton && n == 1)
+            f.tem_departamento = vb::UCase(line).contains(QStringLiteral("DEPARTAMENTO"));
+        if (vb::Trim(line).isEmpty())
+            continue;
+        const QString collapsed = collapseBlanks(line);
+        const QStringList fields = vb::Split(collapsed, QStringLiteral(";"));
+        if (!vb::IsNumeric(fields.at(0)))
+            continue;
+        // A line the loaders cannot read whole is left out rather than half shown.
+        if (fields.size() < family->minFields) {
+            skipped.append({n + 1, true});
+            continue;
+        }
+        if (!wholeQuantity(fields.at(0))) {
+            skipped.append({n + 1, false});
+            continue;
+        }
+
+        QString key;
+        if (family->letter == "A")
+            key = frenteKey(fields);
+        else if (family->letter == "C")
+            key = acessorioKey(fields);
+        else
+            key = corrugadoKey(fields, f.tem_departamento);
+        if (family->carton)
+            f.lsteanpack.addItem(packEntry(fields, f.tem_departamento));
+        if (!listed.contains(key)) {
+            listed.insert(key);
+            referencias.addItem(key);
+        }
+        f.List1.addItem(collapsed);
+    }
+
+    reportSkipped(p, nome, skipped);
+
+    if (referencias.listCount() > 0) {
+        referencias.setListIndex(0);
+        if (family->carton) {
+            carrega_corrugado(p);
+        } else if (!vb::Trim(referencias.text).isEmpty()) {
+            if (family->letter == "C")
+                carrega_grade_Acessorio(p);
+            else
+                carrega_gradeFc(p);
+            oculta_objetos(f);
+        }
+    }
+
+    f.txtgrade1.locked = true;
+    f.txtgrade2.locked = true;
+    f.txttotgrade.locked = true;
+}

@@ -1,0 +1,79 @@
+#include "platform/processes.h"
+
+#include <QProcess>
+#include <QThread>
+#include <map>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <unistd.h>
+#endif
+
+struct QtProcesses::Running {
+    std::map<Id, std::unique_ptr<QProcess>> byId;
+};
+
+QtProcesses::QtProcesses() : running_(std::make_unique<Running>()) {}
+
+QtProcesses::~QtProcesses()
+{
+    std::vector<Id> ids;
+    for (const auto& entry : running_->byId)
+        ids.push_back(entry.first);
+    for (Id id : ids)
+        end(id);
+}
+
+std::optional<Processes::Id> QtProcesses::start(const QString& program, const QStringList& arguments,
+                                                const QString& workingFolder)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setWorkingDirectory(workingFolder);
+    // Nobody reads the output, so a chatty child must never block on a full pipe.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_UNIX
+    // A group of its own, so that ending a hung program also ends what it started.
+    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    process->start();
+    if (!process->waitForStarted())
+        return std::nullopt;
+    const Id id = process->processId();
+    running_->byId[id] = std::move(process);
+    return id;
+}
+
+Processes::Wait QtProcesses::wait(Id id, std::chrono::milliseconds timeout)
+{
+    const auto it = running_->byId.find(id);
+    if (it == running_->byId.end())
+        return Wait::Unknown;
+    QProcess& process = *it->second;
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(static_cast<int>(timeout.count())))
+        return process.state() == QProcess::NotRunning ? Wait::Ended : Wait::TimedOut;
+    running_->byId.erase(it);
+    return Wait::Ended;
+}
+
+void QtProcesses::end(Id id)
+{
+    const auto it = running_->byId.find(id);
+    if (it == running_->byId.end())
+        return;
+    QProcess& process = *it->second;
+    if (process.state() != QProcess::NotRunning) {
+#ifdef Q_OS_UNIX
+        ::kill(-static_cast<pid_t>(id), SIGKILL);
+#endif
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    running_->byId.erase(it);
+}
+
+void QtProcesses::sleep(std::chrono::milliseconds pause) { QThread::msleep(static_cast<unsigned long>(pause.count())); }

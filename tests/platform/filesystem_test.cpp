@@ -1,0 +1,87 @@
+#include "platform/codepage.h"
+#include "platform/filesystem.h"
+#include "tests/common/testworkstation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(FileSystemTest, NamesAreFoundWithoutRegardToCaseExactFirst)
+{
+    TestWorkstation t;
+    t.write(QStringLiteral("Pedidos/Ped123-FRENTE.txt"), QStringLiteral("x"));
+    t.write(QStringLiteral("Pedidos/ped123-frente.TXT"), QStringLiteral("y"));
+    const FileSystem& fs = t.files;
+    EXPECT_EQ(fs.resolve(QStringLiteral("pedidos\\PED123-FRENTE.txt")).section(u'/', -2),
+              QStringLiteral("Pedidos/Ped123-FRENTE.txt"));
+    EXPECT_EQ(fs.resolve(QStringLiteral("Pedidos/ped123-frente.TXT")).section(u'/', -1),
+              QStringLiteral("ped123-frente.TXT"));
+    EXPECT_TRUE(fs.fileExists(QStringLiteral("PEDIDOS\\ped123-FRENTE.TXT")));
+    EXPECT_TRUE(fs.folderExists(t.folder() + QStringLiteral("\\PEDIDOS")));
+    EXPECT_FALSE(fs.fileExists(QStringLiteral("Pedidos")));
+    // A new name keeps its spelling under the folder that exists.
+    EXPECT_EQ(fs.resolve(QStringLiteral("PEDIDOS/Novo.txt")), t.folder() + QStringLiteral("/Pedidos/Novo.txt"));
+}
+
+TEST(FileSystemTest, DrivePathsLandInAFolderOfTheirOwn)
+{
+    TestWorkstation t;
+    EXPECT_EQ(t.files.resolve(QStringLiteral("C:\\qmx.ini")), t.files.drivesFolder() + QStringLiteral("/c/qmx.ini"));
+    EXPECT_EQ(t.files.resolve(QStringLiteral("c:\\ean.BMP")), t.files.drivesFolder() + QStringLiteral("/c/ean.BMP"));
+}
+
+TEST(FileSystemTest, ListsByPatternSortedByName)
+{
+    TestWorkstation t;
+    for (const char* n : {"b_123_FRENTE.txt", "A123corrugado.TXT", "x123.txt.bak", "123.txt", "c12.txt", "zz123zz.txt"})
+        t.write(QString::fromLatin1(n), QStringLiteral("."));
+    QDir(t.folder()).mkdir(QStringLiteral("dir123.txt"));
+    EXPECT_EQ(t.files.list(t.folder(), QStringLiteral("*123*.txt")),
+              (QStringList{QStringLiteral("123.txt"), QStringLiteral("A123corrugado.TXT"),
+                           QStringLiteral("b_123_FRENTE.txt"), QStringLiteral("zz123zz.txt")}));
+    EXPECT_TRUE(t.files.list(t.folder() + QStringLiteral("/nada"), QStringLiteral("*")).isEmpty());
+
+    struct {
+        const char* name;
+        const char* pattern;
+        bool match;
+    } rows[] = {{"abc", "a?c", true}, {"abc", "a*", true}, {"abc", "*c", true}, {"abc", "*b", false},
+                {"", "*", true},      {"a", "", false},    {"aXbXc", "*X*c", true}, {"a.txt", "*.TXT", true}};
+    for (const auto& r : rows)
+        EXPECT_EQ(FileSystem::matches(QString::fromLatin1(r.name), QString::fromLatin1(r.pattern)), r.match)
+            << r.name << " ~ " << r.pattern;
+}
+
+TEST(FileSystemTest, TextLinesInWindows1252EndAtCrLfCrOrLf)
+{
+    TestWorkstation t;
+    t.writeBytes(QStringLiteral("o.txt"), "um\r\ndois\rtr\xeas\n\nquatro \x93x\x94");
+    const auto lines = t.files.readLines(QStringLiteral("o.txt"));
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(*lines, (QStringList{QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("três"), QString(),
+                                   QStringLiteral("quatro “x”")}));
+    EXPECT_FALSE(t.files.readLines(QStringLiteral("nada.txt")).has_value());
+}
+
+TEST(FileSystemTest, CodePageRoundTripsEveryByte)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
+    EXPECT_EQ(cp1252::decode("\x80\x8a\x9f"), QStringLiteral("€ŠŸ"));
+    EXPECT_EQ(cp1252::encode(QStringLiteral("日")), QByteArray("?"));
+}
+
+TEST(FileSystemTest, CreateAndDelete)
+{
+    TestWorkstation t;
+    EXPECT_TRUE(t.files.createFolder(QStringLiteral("imagens")));
+    EXPECT_TRUE(t.files.createFolder(QStringLiteral("IMAGENS")));  // already there, whatever the case
+    EXPECT_EQ(QDir(t.folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("imagens")});
+    EXPECT_FALSE(t.files.createFolder(QStringLiteral("a/b")));
+    t.write(QStringLiteral("IMPRIMIR.BAT"), QStringLiteral("x"));
+    EXPECT_TRUE(t.files.deleteFile(QStringLiteral("imprimir.bat")));
+    EXPECT_FALSE(t.exists(QStringLiteral("IMPRIMIR.BAT")));
+    EXPECT_FALSE(t.files.deleteFile(QStringLiteral("imprimir.bat")));
+}

@@ -1,0 +1,208 @@
+package qrlumo;
+
+import com.google.zxing.BarcodeFormat;
+import com.google.zxing.EncodeHintType;
+import com.google.zxing.WriterException;
+import com.google.zxing.common.BitMatrix;
+import com.google.zxing.qrcode.QRCodeWriter;
+import com.google.zxing.qrcode.decoder.ErrorCorrectionLevel;
+
+import java.awt.image.BufferedImage;
+import java.io.IOException;
+import java.io.StringReader;
+import java.nio.charset.Charset;
+import java.nio.file.DirectoryStream;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.nio.file.StandardCopyOption;
+import java.util.ArrayList;
+import java.util.EnumMap;
+import java.util.Iterator;
+import java.util.List;
+import java.util.Map;
+
+import javax.imageio.IIOImage;
+import javax.imageio.ImageIO;
+import javax.imageio.ImageWriteParam;
+import javax.imageio.ImageWriter;
+import javax.imageio.stream.ImageOutputStream;
+import javax.xml.XMLConstants;
+import javax.xml.parsers.DocumentBuilder;
+import javax.xml.parsers.DocumentBuilderFactory;
+
+import org.w3c.dom.Document;
+import org.w3c.dom.Element;
+import org.w3c.dom.NodeList;
+import org.xml.sax.InputSource;
+
+/**
+ * Makes the QR images the label program asks for. It reads tmp/qr.xml from the working folder
+ * and writes, for every pack block, a square JPEG named after the code into the folder the block
+ * names. It takes no arguments, opens no window and exits non-zero when an image could not be made.
+ */
+public final class Qrlumo {
+    private static final int MODULE_PIXELS = 12;
+    private static final int QUIET_ZONE_MODULES = 4;
+
+    private Qrlumo() {}
+
+    static final class Pack {
+        final String codigo;
+        final String destino;
+
+        Pack(String codigo, String destino) {
+            this.codigo = codigo;
+            this.destino = destino;
+        }
+    }
+
+    public static void main(String[] args) {
+        System.setProperty("java.awt.headless", "true");
+        int failures = 0;
+        try {
+            Path request = findRequest(Paths.get("").toAbsolutePath());
+            if (request == null) {
+                System.err.println("qrlumo: tmp/qr.xml not found");
+                System.exit(2);
+            }
+            for (Pack pack : readRequest(request)) {
+                if (!isSafeName(pack.codigo)) {
+                    System.err.println("qrlumo: code skipped: \"" + pack.codigo + "\"");
+                    continue;
+                }
+                try {
+                    writeImage(pack.codigo, Paths.get(folderOf(pack.destino)));
+                } catch (IOException | WriterException | RuntimeException e) {
+                    System.err.println("qrlumo: " + pack.codigo + ": " + e);
+                    failures++;
+                }
+            }
+        } catch (Exception e) {
+            System.err.println("qrlumo: " + e);
+            System.exit(2);
+        }
+        System.exit(failures == 0 ? 0 : 1);
+    }
+
+    /** The request in tmp under the working folder; the folder's letter case may differ. */
+    static Path findRequest(Path workingFolder) throws IOException {
+        Path exact = workingFolder.resolve("tmp").resolve("qr.xml");
+        if (Files.isRegularFile(exact)) {
+            return exact;
+        }
+        try (DirectoryStream<Path> entries = Files.newDirectoryStream(workingFolder)) {
+            for (Path folder : entries) {
+                if (Files.isDirectory(folder) && folder.getFileName().toString().equalsIgnoreCase("tmp")) {
+                    try (DirectoryStream<Path> files = Files.newDirectoryStream(folder)) {
+                        for (Path file : files) {
+                            if (Files.isRegularFile(file)
+                                    && file.getFileName().toString().equalsIgnoreCase("qr.xml")) {
+                                return file;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        return null;
+    }
+
+    /** The request is written in the workstation's single-byte code page, without a declaration. */
+    static List<Pack> readRequest(Path request) throws Exception {
+        String text = new String(Files.readAllBytes(request), Charset.forName("windows-1252"));
+        DocumentBuilderFactory factory = DocumentBuilderFactory.newInstance();
+        factory.setFeature(XMLConstants.FEATURE_SECURE_PROCESSING, true);
+        factory.setFeature("http://apache.org/xml/features/disallow-doctype-decl", true);
+        factory.setExpandEntityReferences(false);
+        DocumentBuilder builder = factory.newDocumentBuilder();
+        builder.setErrorHandler(null);
+        Document document = builder.parse(new InputSource(new StringReader(text)));
+        NodeList packs = document.getDocumentElement().getElementsByTagName("pack");
+        List<Pack> out = new ArrayList<>();
+        for (int i = 0; i < packs.getLength(); i++) {
+            Element pack = (Element) packs.item(i);
+            out.add(new Pack(childText(pack, "codigo"), childText(pack, "destino")));
+        }
+        return out;
+    }
+
+    private static String childText(Element parent, String name) {
+        NodeList nodes = parent.getElementsByTagName(name);
+        return nodes.getLength() == 0 ? "" : nodes.item(0).getTextContent();
+    }
+
+    /** The request writes every backslash of the folder twice. */
+    static String folderOf(String destino) {
+        return destino.replace("\\\\", "\\");
+    }
+
+    /** A code becomes a file name, so it must stay one name inside the destination folder. */
+    static boolean isSafeName(String code) {
+        if (code == null || code.isEmpty() || code.contains("..")) {
+            return false;
+        }
+        for (int i = 0; i < code.length(); i++) {
+            char c = code.charAt(i);
+            if (c == '/' || c == '\\' || c < 0x20) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    static BufferedImage render(String code) throws WriterException {
+        Map<EncodeHintType, Object> hints = new EnumMap<>(EncodeHintType.class);
+        hints.put(EncodeHintType.ERROR_CORRECTION, ErrorCorrectionLevel.M);
+        hints.put(EncodeHintType.MARGIN, 0);
+        hints.put(EncodeHintType.CHARACTER_SET, "UTF-8");
+        BitMatrix modules = new QRCodeWriter().encode(code, BarcodeFormat.QR_CODE, 0, 0, hints);
+        int count = modules.getWidth();
+        int side = (count + 2 * QUIET_ZONE_MODULES) * MODULE_PIXELS;
+        BufferedImage image = new BufferedImage(side, side, BufferedImage.TYPE_BYTE_GRAY);
+        int[] white = new int[side * side];
+        java.util.Arrays.fill(white, 0xFFFFFF);
+        image.setRGB(0, 0, side, side, white, 0, side);
+        int[] black = new int[MODULE_PIXELS * MODULE_PIXELS];
+        for (int y = 0; y < count; y++) {
+            for (int x = 0; x < count; x++) {
+                if (modules.get(x, y)) {
+                    image.setRGB((x + QUIET_ZONE_MODULES) * MODULE_PIXELS, (y + QUIET_ZONE_MODULES) * MODULE_PIXELS,
+                            MODULE_PIXELS, MODULE_PIXELS, black, 0, MODULE_PIXELS);
+                }
+            }
+        }
+        return image;
+    }
+
+    /** Written under a temporary name and renamed, so a reader never sees half an image. */
+    static void writeImage(String code, Path folder) throws IOException, WriterException {
+        BufferedImage image = render(code);
+        Path target = folder.resolve(code + ".jpg");
+        Path temporary = folder.resolve("." + code + ".jpg.tmp");
+        Files.deleteIfExists(temporary);
+        try {
+            Iterator<ImageWriter> writers = ImageIO.getImageWritersByFormatName("jpeg");
+            if (!writers.hasNext()) {
+                throw new IOException("no JPEG writer");
+            }
+            ImageWriter writer = writers.next();
+            ImageWriteParam param = writer.getDefaultWriteParam();
+            param.setCompressionMode(ImageWriteParam.MODE_EXPLICIT);
+            param.setCompressionQuality(0.95f);
+            try (ImageOutputStream out = ImageIO.createImageOutputStream(temporary.toFile())) {
+                writer.setOutput(out);
+                writer.write(null, new IIOImage(image, null, null), param);
+            } finally {
+                writer.dispose();
+            }
+            try {
+                Files.move(temporary, target, StandardCopyOption.REPLACE_EXISTING, StandardCopyOption.ATOMIC_MOVE);
+            } catch (java.nio.file.AtomicMoveNotSupportedException e) {
+                Files.move(temporary, target, StandardCopyOption.REPLACE_EXISTING);
+            }
+        } finally {
+            Files.deleteIfExists(temporary);
+        }
+    }
+}
