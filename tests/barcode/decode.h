@@ -4,6 +4,10 @@
 #include <QString>
 
 #include <ZXing/BarcodeFormat.h>
+#include <ostream>
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // An independent reading of what was drawn: the zxing-cpp decoder.
 namespace decode {

@@ -99,7 +99,7 @@ TEST_F(Ean13, RefusedTextLeavesNoPictureAndTheFixedSize)
         {"59012341234 ", "An Invalid Character Found in Bar Text"},  // 3: a blank among 12
         {"5901234A2345", "An Invalid Character Found in Bar Text"},
         {"59012341234X5", "Should be 12 Digit Numbers"},  // 5: length is tested first
-        {"\xd9\xa1" "2345678901", "An Invalid Character Found in Bar Text"},  // 6: not an ASCII digit
+        {"\xd9\xa1" "23456789012", "An Invalid Character Found in Bar Text"},  // 6: not an ASCII digit
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
