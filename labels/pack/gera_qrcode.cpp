@@ -1,0 +1,141 @@
+#include "labels/pack/gera_qrcode.h"
+
+#include "labels/pack/codigopack.h"
+#include "platform/codepage.h"
+#include "platform/processes.h"
+#include "platform/vb.h"
+
+#include <QDir>
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QString kJava = QStringLiteral("java.exe");
+#else
+const QString kJava = QStringLiteral("java");
+#endif
+const QString kRequisicao = QStringLiteral("tmp\\qr.xml");
+
+// Codes and folders are text inside elements; the generator reads them with an XML parser.
+QString escapaXml(const QString& s)
+{
+    QString out;
+    out.reserve(s.size());
+    for (const QChar c : s) {
+        if (c == u'&')
+            out += QStringLiteral("&amp;");
+        else if (c == u'<')
+            out += QStringLiteral("&lt;");
+        else if (c == u'>')
+            out += QStringLiteral("&gt;");
+        else
+            out += c;
+    }
+    return out;
+}
+
+struct Volumes {
+    int primeiro = 0;
+    int ultimo = 0;
+};
+
+// The carton's whole range: the first item of one list and the last of the other, whatever the
+// operator chose to print. A text that is not a number leaves the value as it was.
+void leVolumes(const MainForm& f, Volumes& v)
+{
+    tryStep([&] { v.primeiro = vb::CInt(f.cmb_vol1.list(0)); });
+    tryStep([&] { v.ultimo = vb::CInt(f.cmb_vol2.list(f.cmb_vol2.listCount() - 1)); });
+}
+
+}  // namespace
+
+QString textoDestino(const QString& pastaNativa)
+{
+    QString s = pastaNativa;
+    return s.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
+}
+
+QByteArray requisicaoQr(const QStringList& codigos, const QString& destino)
+{
+    const QString fim = QStringLiteral("\r\n");
+    QString texto = QStringLiteral("<qrcode>") + fim;
+    for (const QString& codigo : codigos) {
+        texto += QStringLiteral("<pack>") + fim;
+        texto += QStringLiteral("   <codigo>") + escapaXml(codigo) + QStringLiteral("</codigo>") + fim;
+        texto += QStringLiteral("   <destino>") + escapaXml(destino) + QStringLiteral("</destino>") + fim;
+        texto += QStringLiteral("</pack>") + fim;
+    }
+    texto += QStringLiteral("</qrcode>") + fim;
+    return cp1252::encode(texto);
+}
+
+bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
+{
+    const FileSystem& files = p.ws.files;
+    const MainForm& f = p.form;
+    QString primeiro;  // the code whose image decides the result
+    Volumes volumes;
+
+    const QString java = FileSystem::join(f.lbljava.caption, kJava);
+    if (!files.fileExists(java)) {
+        p.ws.messages.show(QStringLiteral("O Caminho do arquivo Java.exe não foi definido!"), mb::OKOnly | mb::Critical);
+        return false;
+    }
+
+    const QString master = vb::Trim(f.txtcodigo1.text);
+    if (f.tem_departamento) {
+        // Images of an earlier run stay in tmp; generate only when one of the carton's is missing.
+        leVolumes(f, volumes);
+        bool gerar = false;
+        for (int v = volumes.primeiro; v <= volumes.ultimo && !gerar; ++v) {
+            const auto e = entradaNaPosicao(f.lsteanpack, v - 1);
+            if (e && e->master == master && codigoSeguro(e->codigo) && !files.fileExists(imagemQr(e->codigo))) {
+                gerar = true;
+                primeiro = e->codigo;
+            }
+        }
+        if (!gerar)
+            return true;
+    }
+
+    for (const QString& nome : files.list(QStringLiteral("tmp"), QStringLiteral("*.jpg")))
+        files.deleteFile(QStringLiteral("tmp\\") + nome);
+
+    leVolumes(f, volumes);
+    if (files.fileExists(kRequisicao))
+        files.deleteFile(kRequisicao);
+
+    QStringList codigos;
+    if (f.tem_departamento) {
+        for (int v = volumes.primeiro; v <= volumes.ultimo; ++v)
+            if (const auto e = entradaNaPosicao(f.lsteanpack, v - 1))
+                codigos << e->codigo;
+    } else {
+        for (const QString& item : f.lsteanpack.items) {
+            const EntradaPack e = entradaPack(item);
+            if (e.master == master)
+                codigos << e.codigo;
+        }
+    }
+    for (const QString& codigo : codigos)
+        if (primeiro.isEmpty() && codigoSeguro(codigo))
+            primeiro = codigo;
+
+    const QString pastaTmp = QDir::toNativeSeparators(files.resolve(QStringLiteral("tmp"))) + QDir::separator();
+    files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)));
+
+    bool travou = false;
+    if (Processes* processes = p.ws.processes) {
+        const auto id = processes->start(files.resolve(java), {QStringLiteral("-jar"), QStringLiteral("qrlumo.jar")},
+                                         files.programFolder());
+        if (id && processes->wait(*id, tempoLimite) == Processes::Wait::TimedOut) {
+            processes->end(*id);
+            travou = true;
+        }
+        processes->sleep(std::chrono::milliseconds(200));
+    }
+
+    if (travou || primeiro.isEmpty())
+        return false;
+    return files.fileExists(imagemQr(primeiro));
+}
