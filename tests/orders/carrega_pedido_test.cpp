@@ -1,0 +1,295 @@
+#include "orders/carrega_pedido.h"
+#include "orders/carrega_corrugado.h"
+#include "orders/orderline.h"
+#include "platform/vb.h"
+#include "settings/keys.h"
+#include "settings/settings.h"
+#include "tests/orders/orderfixture.h"
+
+namespace {
+
+// One box-front line of 12 fields for a code, so each file tells which one was read.
+QString frenteLine(const QString& code)
+{
+    return QStringLiteral("2;PRETO;36;X;SAPATO;789123456789;") + code + QStringLiteral(";23;F1;;2;Z");
+}
+QString acessorioLine(const QString& code)
+{
+    return QStringLiteral("4;AZUL;U;BOLSA;23;F1;7891234567895;") + code + QStringLiteral(";59,90;2;;X");
+}
+
+class OrderSearch : public OrderTest {};
+
+TEST_F(OrderSearch, FindsTheFileOfTheNumberAndFamily)
+{
+    order(QStringLiteral("PED 1400050831 FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F831")});
+    order(QStringLiteral("PED 1400050831 acessorio.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), acessorioLine("A831")});
+    order(QStringLiteral("PED 1400050832.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("N832")});
+    order(QStringLiteral("A 1400050833 Frente.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F833")});
+    order(QStringLiteral("sub\\1400050831 FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("S831")});
+    const QString notFound = QStringLiteral("O arquivo não foi localizado... ");
+    const QString folder = t.folder();
+
+    struct Case {
+        QString tipo, numero;
+        QString firstKey;  // empty: no file read
+        QString message;
+    };
+    const Case cases[] = {
+        /* 0 */ {kFrente, "1400050831", "F831 | SAPATO | PRETO", {}},
+        /* 1 */ {kOculta, "  1400050831 ", "F831 | SAPATO | PRETO", {}},
+        /* 2 lower-case family word */ {kAcessorio, "1400050831", "A831 | BOLSA | AZUL", {}},
+        /* 3 */ {kCorrugado, "1400050831", {}, notFound},
+        /* 4 no family word */ {kFrente, "1400050832", {}, notFound},
+        /* 5 mixed-case word */ {kFrente, "1400050833", "F833 | SAPATO | PRETO", {}},
+        /* 6 blank: first FRENTE name */ {kFrente, "", "F833 | SAPATO | PRETO", {}},
+        /* 7 */ {kFrente, " 999 ", {}, "O Pedido  999 , não foi localizado em " + folder},
+        /* 8 separator */ {kFrente, "sub\\1400050831", {}, "O Pedido sub\\1400050831, não foi localizado em " + folder},
+        /* 9 separator */ {kFrente, "../1400050831", {}, "O Pedido ../1400050831, não foi localizado em " + folder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.numero + " / " + c.tipo).toStdString());
+        t.messages.clear();
+        writeSetting(t.ws, ini::kConfig, "arquivo", QStringLiteral("antes"));
+        load(c.tipo, c.numero);
+        if (c.firstKey.isEmpty()) {
+            EXPECT_EQ(shown(), QStringList{c.message});
+            EXPECT_FALSE(f.cmd_printacessorio.visible);
+            EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), "antes");
+        } else {
+            EXPECT_EQ(shown(), QStringList{});
+            ASSERT_GE(f.cmb_referencia.listCount(), 1);
+            EXPECT_EQ(f.cmb_referencia.items.at(0), c.firstKey);
+            EXPECT_TRUE(f.cmd_printacessorio.visible);
+            // The profile file reads values back without surrounding blanks.
+            EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), vb::Trim(c.numero));
+        }
+    }
+}
+
+TEST_F(OrderSearch, MissingOrdersFolderFallsBackToTheProgramFolder)
+{
+    order(QStringLiteral("77_FRENTE.txt"), {QStringLiteral("X"), QStringLiteral("H"), frenteLine("F77")});
+    for (const QString& path : {QStringLiteral(""), t.folder() + QStringLiteral("/nao-existe")}) {
+        f.lblpath.caption = path;
+        load(kFrente, QStringLiteral("77"));
+        EXPECT_EQ(f.lblpath.caption, t.folder());
+        EXPECT_EQ(f.cmb_referencia.listCount(), 1);
+    }
+}
+
+TEST_F(OrderSearch, EmptyFileSwitchesPanelsAndKeepsThePreviousOrder)
+{
+    order(QStringLiteral("1_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F1")});
+    load(kFrente, QStringLiteral("1"));
+    t.write(QStringLiteral("2_CORRUGADO.txt"), {});
+    t.messages.clear();
+    load(kCorrugado, QStringLiteral("2"));
+
+    ASSERT_EQ(t.messages.shown().size(), 1u);
+    EXPECT_EQ(t.messages.shown()[0].text, "O arquivo está em branco!");
+    EXPECT_EQ(t.messages.shown()[0].style, mb::Exclamation);
+    EXPECT_EQ(t.messages.shown()[0].title, "ATENÇÃO!!!");
+    EXPECT_TRUE(f.Frame3.visible);
+    EXPECT_FALSE(f.Frame1.visible);
+    EXPECT_FALSE(f.LBLMERVALK.visible);
+    EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), "2");
+    EXPECT_EQ(f.List1.items, QStringList{frenteLine("F1")});
+    EXPECT_EQ(f.txtcodigo.text, "F1");
+}
+
+class OrderLines : public OrderTest {};
+
+TEST_F(OrderLines, BrandAndDepartmentHeader)
+{
+    struct Case {
+        QString tipo, first, header;
+        QString brand;
+        bool departamento;
+    };
+    const Case cases[] = {
+        {kFrente, "MERVALK;PEDIDO", "QTDE;COR", "MERVAL K", false},
+        {kFrente, "Lojas MERVALINA", "QTDE", "MERVAL K", false},
+        {kFrente, "mervalk", "QTDE", "ORVENNA", false},
+        {kFrente, "ORVENNA", "QTDE;DEPARTAMENTO", "ORVENNA", false},
+        {kCorrugado, "MERVAL", "QTDE;departamento", "MERVAL K", true},
+        {kCorrugado, "ORVENNA", "QTDE;DESTINO", "ORVENNA", false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.first + " / " + c.header).toStdString());
+        const QString numero = QString::number(++n);
+        const QString word = c.tipo == kCorrugado ? QStringLiteral("CORRUGADO") : QStringLiteral("FRENTE");
+        order(numero + u'_' + word + QStringLiteral(".txt"), {c.first, c.header, frenteLine("F")});
+        load(c.tipo, numero);
+        EXPECT_EQ(f.LBLMERVALK.caption, c.brand);
+        EXPECT_TRUE(f.LBLMERVALK.visible);
+        EXPECT_EQ(f.tem_departamento, c.departamento);
+    }
+}
+
+TEST_F(OrderLines, DataLinesAreCollapsedAndKeptInFileOrder)
+{
+    const QString ten(10, u' ');
+    order(QStringLiteral("5_FRENTE.txt"),
+          {QStringLiteral("MERVALK"),
+           QStringLiteral("1;BRANCO;35;X;TENIS;789000000001;T000001;23;F1;P1;2;Z"),  // line 2 is data too
+           QStringLiteral("   "),
+           QStringLiteral("QTDE;COR;TAM"),
+           QStringLiteral("2;BRANCO;36;X;TENIS") + ten + QStringLiteral("CANO;789000000002;T000001;23;F1;P1;2;Z"),
+           QStringLiteral("3;branco;36;X;TENIS;789000000003;T000001;23;F1;P1;2;Z"),
+           QStringLiteral("4;PRETO;37;X;CAMURÇA   LISA;789000000004;T0000019;23;F1;P1;2;Z")});
+    load(kFrente, QStringLiteral("5"));
+
+    EXPECT_EQ(f.List1.items,
+              (QStringList{QStringLiteral("1;BRANCO;35;X;TENIS;789000000001;T000001;23;F1;P1;2;Z"),
+                           QStringLiteral("2;BRANCO;36;X;TENIS CANO;789000000002;T000001;23;F1;P1;2;Z"),
+                           QStringLiteral("3;branco;36;X;TENIS;789000000003;T000001;23;F1;P1;2;Z"),
+                           QStringLiteral("4;PRETO;37;X;CAMURÇA LISA;789000000004;T0000019;23;F1;P1;2;Z")}));
+    // Keys that differ only in letter case are two items; the code part is 7 characters.
+    EXPECT_EQ(f.cmb_referencia.items,
+              (QStringList{"T000001 | TENIS | BRANCO", "T000001 | TENIS CANO | BRANCO", "T000001 | TENIS | branco",
+                           "T000001 | CAMURÇA LISA | PRETO"}));
+    EXPECT_EQ(f.cmb_referencia.text, "T000001 | TENIS | BRANCO");
+    EXPECT_EQ(f.txtdescricao.text, "TENIS");
+}
+
+TEST(BlankCollapsing, RunsShrinkToOneBlankUpTo158)
+{
+    const struct {
+        int run;
+        int left;
+    } cases[] = {{1, 1}, {2, 1}, {3, 1}, {5, 1}, {10, 1}, {158, 1}, {159, 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(collapseBlanks(u'a' + QString(c.run, u' ') + u'b'), u'a' + QString(c.left, u' ') + u'b') << c.run;
+    EXPECT_EQ(collapseBlanks(QStringLiteral("a\t\t\tb")), "a\t\t\tb");
+}
+
+TEST_F(OrderLines, LineEndsAndCodePage)
+{
+    // CR alone and LF alone end lines as CR LF does; 0xC7 is Ç in Windows-1252.
+    t.writeBytes(QStringLiteral("6_ACESSORIO.txt"),
+                 QByteArray("ORVENNA\rQTDE\n1;AZUL;U;CAL\xC7" "ADO;23;F1;789;A000001;9,90;;;X\r\n"
+                            "2;AZUL;U;MEIA;23;F1;789;A000002;9,90;;;X"));
+    load(kAcessorio, QStringLiteral("6"));
+    EXPECT_EQ(f.LBLMERVALK.caption, "ORVENNA");
+    EXPECT_EQ(f.cmb_referencia.items, (QStringList{"A000001 | CALÇADO | AZUL", "A000002 | MEIA | AZUL"}));
+}
+
+// Every carton layout, with and without the department header: the key, and the pack entry's
+// volume part, which must be what the carton loader shows as the volume.
+TEST_F(OrderLines, CartonKeysAndPackEntries)
+{
+    struct Case {
+        int fields;
+        bool departamento;
+        QString key, entry;
+    };
+    const Case cases[] = {
+        {13, false, "f6 | f5 | f4", "f2|f6|f12"},   {14, false, "f2 | f5 | f4", "f2|f6|f13"},
+        {15, false, "f2 | f5 | f4", "f2|f6|f12"},   {16, false, "f2 | f5 | f4", "f2|f6|f12"},
+        {17, false, "f2 | f5 | f4", "f2|f6|f13"},   {162, false, "f2 | f5 | f4", "f2|f6|f13"},
+        {13, true, "f2 | f5 | f4", "f2|f6|f12"},    {14, true, "f2 | f5 | f4", "f2|f6|f13"},
+        {15, true, "f2 | f5 | f4", "f2|f6|f12"},    {16, true, "f2 | f5 | f4", "f2|f6|f12"},
+        {17, true, "f2 | f5 | f4", "f2|f6|f12"},    {162, true, "f2 | f5 | f4", "f2|f6|f13"},
+        {18, false, "f2 | f5 | f4", "f2|f6|f13"},   {18, true, "f2 | f5 | f4", "f2|f6|f12"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE((QString::number(c.fields) + (c.departamento ? " with department" : " without")).toStdString());
+        QStringList fields{QStringLiteral("3")};
+        for (int i = 1; i < c.fields; ++i)
+            fields << QStringLiteral("f%1").arg(i);
+        const QString line = fields.join(u';');
+        const QString numero = QStringLiteral("C%1").arg(++n);
+        order(numero + QStringLiteral("_CORRUGADO.txt"),
+              {QStringLiteral("MERVALK"), c.departamento ? QStringLiteral("QTDE;DEPARTAMENTO") : QStringLiteral("QTDE"),
+               line, line});
+        load(kCorrugado, numero);
+        EXPECT_EQ(f.cmb_referencia1.items, QStringList{c.key});
+        EXPECT_EQ(f.lsteanpack.items, (QStringList{c.entry, c.entry}));  // one entry per line
+        EXPECT_EQ(f.List1.listCount(), 2);
+        if (c.fields != 18)
+            EXPECT_EQ(f.txtvolume.text, c.entry.section(u'|', 2));
+    }
+}
+
+TEST_F(OrderLines, FrenteAndAcessorioKeysTakeSevenCharacters)
+{
+    order(QStringLiteral("8_FRENTE.txt"), {QStringLiteral("X"), QStringLiteral("H"),
+                                           QStringLiteral("1; COR ;36;X; DESC ;789;ABCDEFGHIJ")});
+    load(kFrente, QStringLiteral("8"));
+    EXPECT_EQ(f.cmb_referencia.items, QStringList{"ABCDEFG |  DESC  |  COR "});
+    EXPECT_EQ(f.lsteanpack.listCount(), 0);
+
+    order(QStringLiteral("8_ACESSORIO.txt"), {QStringLiteral("X"), QStringLiteral("H"),
+                                              QStringLiteral("1;COR;U;DESC;23;F1;789;ABCDEFGHIJ")});
+    load(kAcessorio, QStringLiteral("8"));
+    EXPECT_EQ(f.cmb_referencia.items, QStringList{"ABCDEFG | DESC | COR"});
+}
+
+TEST_F(OrderLines, LinesTheLoadersCannotReadAreSkippedWithOneMessage)
+{
+    order(QStringLiteral("9_FRENTE.txt"),
+          {QStringLiteral("MERVALK"), QStringLiteral("QTDE"),
+           QStringLiteral("1;PRETO;36;X;SAPATO"),                                  // line 3: 5 fields
+           frenteLine("OK00001"),
+           QStringLiteral("2,5;PRETO;37;X;SAPATO;789;OK00001;23;F1;;2;Z"),         // line 5
+           QStringLiteral("40000;PRETO;38;X;SAPATO;789;OK00001;23;F1;;2;Z"),       // line 6
+           QStringLiteral("1.000;PRETO;39;X;SAPATO;789;OK00001;23;F1;;2;Z")});     // 1000: kept
+    load(kFrente, QStringLiteral("9"));
+
+    ASSERT_EQ(t.messages.shown().size(), 1u);
+    const QString m = t.messages.shown()[0].text;
+    EXPECT_TRUE(m.contains(QStringLiteral("9_FRENTE.txt"))) << m.toStdString();
+    EXPECT_TRUE(m.contains(QStringLiteral("linha 3: faltam campos"))) << m.toStdString();
+    EXPECT_TRUE(m.contains(QStringLiteral("linha 5: quantidade"))) << m.toStdString();
+    EXPECT_TRUE(m.contains(QStringLiteral("linha 6: quantidade"))) << m.toStdString();
+    EXPECT_EQ(f.List1.listCount(), 2);
+    EXPECT_EQ(f.TXTPARES.text, "1002");
+
+    // A carton line short of the volume field is left out the same way.
+    t.messages.clear();
+    order(QStringLiteral("9_CORRUGADO.txt"), {QStringLiteral("X"), QStringLiteral("QTDE"),
+                                              QStringLiteral("1;a;b;c;d;e;f;g;h;i;j;k")});
+    load(kCorrugado, QStringLiteral("9"));
+    EXPECT_EQ(t.messages.shown().size(), 1u);
+    EXPECT_EQ(f.lsteanpack.listCount(), 0);
+    EXPECT_EQ(f.cmb_referencia1.listCount(), 0);
+}
+
+TEST_F(OrderLines, HeaderOnlyOrderKeepsThePreviousItem)
+{
+    order(QStringLiteral("10_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("P000001")});
+    order(QStringLiteral("11_FRENTE.txt"), {QStringLiteral("ORVENNA"), QStringLiteral("QTDE;COR")});
+    load(kFrente, QStringLiteral("10"));
+    load(kFrente, QStringLiteral("11"));
+
+    EXPECT_EQ(shown(), QStringList{});
+    EXPECT_EQ(f.cmb_referencia.listCount(), 0);
+    EXPECT_EQ(f.List1.listCount(), 0);
+    EXPECT_EQ(f.LBLMERVALK.caption, "ORVENNA");
+    EXPECT_EQ(f.txtcodigo.text, "P000001");
+    EXPECT_EQ(f.Label7[0].caption, "36");
+    EXPECT_EQ(f.txtnumero[0].text, "2");
+    EXPECT_EQ(f.TXTPARES.text, "2");
+}
+
+TEST_F(OrderLines, LoadStateFlagsAndLocks)
+{
+    order(QStringLiteral("12_ACESSORIO.txt"), {QStringLiteral("X"), QStringLiteral("H"), acessorioLine("A000012")});
+    f.lsteanpack.addItem(QStringLiteral("old|entry|1/1"));
+    f.txtgrade1.locked = f.txtgrade2.locked = f.txttotgrade.locked = false;
+    load(kAcessorio, QStringLiteral("12"));
+    EXPECT_TRUE(f.pack_novo);
+    EXPECT_EQ(f.lblpacknovo.caption, "T");
+    EXPECT_EQ(f.tipo_arquivo, "C");
+    EXPECT_EQ(f.Frame1.caption, "Acessório");
+    EXPECT_TRUE(f.Frame1.visible);
+    EXPECT_FALSE(f.Frame3.visible);
+    EXPECT_EQ(f.lsteanpack.listCount(), 0);
+    EXPECT_TRUE(f.txtgrade1.locked && f.txtgrade2.locked && f.txttotgrade.locked);
+    EXPECT_EQ(f.lblbarra.caption, "7891234567895");
+}
+
+}  // namespace
