@@ -171,12 +171,9 @@ private:
 
     void applyPageSize(QSizeF pageMm)
     {
-        // Page sizes are kept upright; a wide label row is an upright size turned on its side.
-        const bool wide = pageMm.width() > pageMm.height();
-        const QSizeF upright = wide ? pageMm.transposed() : pageMm;
-        const QPageSize size(upright, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-        QPageLayout layout(size, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                           QPageLayout::Millimeter);
+        // A label row is wider than high: the size is given as it is, never turned on its side.
+        const QPageSize size(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+        QPageLayout layout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         layout.setMode(QPageLayout::FullPageMode);
         qprinter_->setPageLayout(layout);
     }
