@@ -1,0 +1,216 @@
+#include "labels/pack/gera_qrcode.h"
+#include "platform/processes.h"
+#include "tests/common/testworkstation.h"
+#include "tests/labels/pack_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <signal.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A program folder with tmp, a carton and a fake Java runtime.
+struct QrFixture {
+    explicit QrFixture(const QString& javaBody) : java(javaBody)
+    {
+        QDir().mkpath(ws.path(QStringLiteral("tmp")));
+        ws.ws.processes = &processes;
+        ws.form.lbljava.caption = java.folder();
+    }
+
+    bool run(std::chrono::milliseconds timeout = kTempoGerador) { return Gera_QrCode(ws.program, timeout); }
+    QString request() const { return QString::fromLatin1(ws.readBytes(QStringLiteral("tmp/qr.xml"))); }
+    // The codes of the request, in its order.
+    QStringList requested() const
+    {
+        QStringList out;
+        for (const QString& line : request().split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("   <codigo>")))
+                out << line.mid(11).chopped(9);
+        return out;
+    }
+    bool image(const QString& code) const { return ws.exists(QStringLiteral("tmp/") + code + QStringLiteral(".jpg")); }
+    void keepImage(const QString& code) const { writeFixtureJpeg(ws.path(QStringLiteral("tmp/") + code + QStringLiteral(".jpg"))); }
+
+    TestWorkstation ws;
+    QtProcesses processes;
+    FakeJava java;
+};
+
+const QString kMaster = QStringLiteral("4402318");
+
+TEST(GeraQrCode, WithoutJavaItSaysSoAndTouchesNothing)
+{
+    QrFixture fx(FakeJava::writesAll());
+    QFile::remove(fx.java.folder() + QStringLiteral("/java"));
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|789100|1/1")}, 1, 1);
+    fx.ws.write(QStringLiteral("tmp/qr.xml"), QStringLiteral("old request"));
+    fx.keepImage(QStringLiteral("old"));
+
+    EXPECT_FALSE(fx.run());
+
+    ASSERT_EQ(fx.ws.messages.shown().size(), 1u);
+    EXPECT_EQ(fx.ws.messages.shown()[0].text, QStringLiteral("O Caminho do arquivo Java.exe não foi definido!"));
+    EXPECT_EQ(mb::iconOf(fx.ws.messages.shown()[0].style), mb::Critical);
+    EXPECT_EQ(fx.request(), QStringLiteral("old request"));
+    EXPECT_TRUE(fx.image(QStringLiteral("old")));
+}
+
+TEST(GeraQrCode, RequestLinesAndCommandLine)
+{
+    QrFixture fx(FakeJava::writesAll());
+    fillCarton(fx.ws.form, QStringLiteral(" ") + kMaster + QStringLiteral(" "),
+               {QStringLiteral(" 4402318 | 789100 |1/2"), QStringLiteral("4402318|789200|2/2")}, 1, 2);
+
+    EXPECT_TRUE(fx.run());
+
+    const QString destino = fx.ws.folder() + QStringLiteral("/tmp/");
+    const QString block1 = QStringLiteral("<pack>\r\n   <codigo>789100</codigo>\r\n   <destino>") + destino +
+                           QStringLiteral("</destino>\r\n</pack>\r\n");
+    const QString block2 = QStringLiteral("<pack>\r\n   <codigo>789200</codigo>\r\n   <destino>") + destino +
+                           QStringLiteral("</destino>\r\n</pack>\r\n");
+    EXPECT_EQ(fx.request(), QStringLiteral("<qrcode>\r\n") + block1 + block2 + QStringLiteral("</qrcode>\r\n"));
+    EXPECT_EQ(fx.java.calls(), QStringList{fx.ws.folder() + QStringLiteral(" -jar qrlumo.jar")});
+}
+
+TEST(GeraQrCode, DestinationDoublesEveryBackslashAndRequestEscapesXml)
+{
+    EXPECT_EQ(textoDestino(QStringLiteral("D:\\Rotulos\\tmp\\")), QStringLiteral("D:\\\\Rotulos\\\\tmp\\\\"));
+    EXPECT_EQ(QString::fromLatin1(requisicaoQr({QStringLiteral("A&B<1>")}, QStringLiteral("D:\\\\P&Q\\\\tmp\\\\"))),
+              QStringLiteral("<qrcode>\r\n<pack>\r\n   <codigo>A&amp;B&lt;1&gt;</codigo>\r\n"
+                             "   <destino>D:\\\\P&amp;Q\\\\tmp\\\\</destino>\r\n</pack>\r\n</qrcode>\r\n"));
+}
+
+// Volumes 3 to 5 of an order with the department header: positions 2, 3 and 4 of the pack list.
+struct DepartmentCase {
+    const char* name;
+    bool present[3];       // images already in tmp for positions 2, 3, 4
+    const char* writes;    // codes the generator writes, blank-separated
+    bool started;
+    bool result;
+};
+
+TEST(GeraQrCode, DepartmentOrderGeneratesOnlyWhenAnImageOfTheRangeIsMissing)
+{
+    const DepartmentCase cases[] = {
+        {"all present: no generator", {true, true, true}, "", false, true},
+        {"middle missing, generator makes it", {true, false, true}, "C3", true, true},
+        {"middle missing, generator makes the others", {true, false, true}, "C2 C4", true, false},
+    };
+    for (const DepartmentCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList writes = QString::fromLatin1(c.writes).split(u' ', Qt::SkipEmptyParts);
+        QrFixture fx(FakeJava::writesOnly(writes));
+        fx.ws.form.tem_departamento = true;
+        // Position 4 carries another master code: the request still lists it.
+        fillCarton(fx.ws.form, kMaster,
+                   {kMaster + QStringLiteral("|C0|1/5"), kMaster + QStringLiteral("|C1|2/5"),
+                    kMaster + QStringLiteral("|C2|3/5"), kMaster + QStringLiteral("|C3|4/5"),
+                    QStringLiteral("9999999|C4|5/5")},
+                   3, 5);
+        const char* codes[] = {"C2", "C3", "C4"};
+        for (int i = 0; i < 3; ++i)
+            if (c.present[i])
+                fx.keepImage(QString::fromLatin1(codes[i]));
+        fx.keepImage(QStringLiteral("other"));
+
+        EXPECT_EQ(fx.run(), c.result);
+        EXPECT_EQ(!fx.java.calls().isEmpty(), c.started);
+        if (c.started) {
+            EXPECT_EQ(fx.requested(), (QStringList{"C2", "C3", "C4"}));
+            EXPECT_FALSE(fx.image(QStringLiteral("other"))) << "old images are deleted before generating";
+        } else {
+            EXPECT_FALSE(fx.ws.exists(QStringLiteral("tmp/qr.xml")));
+            EXPECT_TRUE(fx.image(QStringLiteral("other")));
+        }
+    }
+}
+
+struct ListCase {
+    const char* name;
+    QStringList pack;
+    QString writes;  // shell body of the generator
+    QStringList requested;
+    bool result;
+};
+
+TEST(GeraQrCode, OrderWithoutDepartmentListsTheCartonsCodesAndTestsTheFirst)
+{
+    const QString other = QStringLiteral("5500001");
+    const ListCase cases[] = {
+        {"two master codes, first image made",
+         {other + "|X1|1/2", kMaster + "|C1|1/2", other + "|X2|2/2", kMaster + "|C2|2/2"},
+         FakeJava::writesOnly({"C1"}), {"C1", "C2"}, true},
+        {"two master codes, all but the first made",
+         {other + "|X1|1/2", kMaster + "|C1|1/2", kMaster + "|C2|2/2"},
+         FakeJava::writesAllBut({"C1"}), {"C1", "C2"}, false},
+        {"duplicates give two blocks", {kMaster + "|C1|1/2", kMaster + "|C1|2/2"}, FakeJava::writesAll(),
+         {"C1", "C1"}, true},
+        {"no code of the carton: generator runs, result false", {other + "|X1|1/1"}, FakeJava::writesAll(), {},
+         false},
+        {"generator writes nothing", {kMaster + "|C1|1/1"}, QString(), {"C1"}, false},
+        {"unsafe code listed, first safe code decides", {kMaster + "|../C0|1/2", kMaster + "|C1|2/2"},
+         FakeJava::writesOnly({"C1"}), {"../C0", "C1"}, true},
+        {"only unsafe codes", {kMaster + "|a/b|1/2", kMaster + "|..|2/2"}, FakeJava::writesAll(), {"a/b", ".."},
+         false},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QrFixture fx(c.writes);
+        fillCarton(fx.ws.form, kMaster, c.pack, 1, 2);
+        fx.keepImage(QStringLiteral("stale"));
+
+        EXPECT_EQ(fx.run(), c.result);
+        EXPECT_EQ(fx.java.calls().size(), 1);
+        EXPECT_EQ(fx.requested(), c.requested);
+        EXPECT_FALSE(fx.image(QStringLiteral("stale")));
+    }
+}
+
+bool gone(pid_t pid)
+{
+    // The killed process may stay a zombie for a moment until its parent collects it.
+    for (int i = 0; i < 100; ++i) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray s = stat.readAll();
+        const auto close = s.lastIndexOf(')');
+        if (close > 0 && s.mid(close + 2, 1) == "Z")
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+TEST(GeraQrCode, HungGeneratorIsEndedAndTheRunFails)
+{
+    // It writes the first image and then hangs, with a child of its own.
+    QrFixture fx(FakeJava::writesAll() + QStringLiteral("\nsleep 60 &\necho $! > sleeper.pid\nwait\n"));
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/1")}, 1, 1);
+
+    EXPECT_FALSE(fx.run(300ms));
+
+    EXPECT_TRUE(fx.image(QStringLiteral("C1")));
+    const pid_t sleeper = fx.ws.readBytes(QStringLiteral("sleeper.pid")).trimmed().toInt();
+    ASSERT_GT(sleeper, 0);
+    EXPECT_TRUE(gone(sleeper)) << "the hung generator's own child is ended too";
+}
+
+TEST(GeraQrCode, WithoutProcessesNothingIsStartedAndTheRunFails)
+{
+    QrFixture fx(FakeJava::writesAll());
+    fx.ws.ws.processes = nullptr;
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/1")}, 1, 1);
+
+    EXPECT_FALSE(fx.run());
+    EXPECT_TRUE(fx.java.calls().isEmpty());
+    EXPECT_EQ(fx.requested(), QStringList{"C1"});
+}
+
+}  // namespace
