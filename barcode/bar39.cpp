@@ -3,8 +3,6 @@
 #include "barcode/frame.h"
 #include "platform/vb.h"
 
-#include <algorithm>
-
 bool Bar39::CheckCode()
 {
     s_.text = vb::Replace(s_.text, QStringLiteral("*"), QString());
@@ -24,9 +22,8 @@ void Bar39::Code39(PictureBox& zObj, int16_t zBarH, const QString& BarText, bool
     s_.barTop = 10;
     barcode::prepareSurface(zObj);
     zObj.setHeight(barcode::twipsOf(kTwipsPerPixel * (zObj.textHeight(s_.text) + s_.barHeight + 25)));
-    // As wide as the module's surface, and wider when the symbol would run past that: 13 columns a
-    // character from x 12, and as many free columns right of it as left.
-    const int n = s_.symbolLength();
-    zObj.setWidth(barcode::twipsOf(std::max(16.0 * (20 + 12 * n), kTwipsPerPixel * (13.0 * n + 24))));
+    // Sized to the symbol, whatever its length: 13 columns a character from x 12, and as many free
+    // columns right of it as left.
+    zObj.setWidth(barcode::twipsOf(kTwipsPerPixel * (13.0 * s_.symbolLength() + 24)));
     Bar39Symbol(s_.text);
 }
