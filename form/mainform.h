@@ -3,6 +3,7 @@
 #include "form/controls.h"
 
 #include <array>
+#include <vector>
 
 // The main window FrmPadrao as data: every control the program's code reads or writes, named as
 // the window names it, and the window's own variables. The Qt window is a view of this.
@@ -71,12 +72,41 @@ struct MainForm {
 
     // The window's own variables.
     bool keyPreview = true;  // the window sees every key before the focused control
+    Control* focusRequest = nullptr;  // a handler moved the focus here; the view gives it the focus
     QString arquivo_ini;
     bool tem_imagem = false;
     bool pack_novo = false;
     bool tem_departamento = false;
     QString tipo_arquivo;
+    QString nome_arquivo;  // order file of the earlier naming, without folder
+
+    // The captions over the fields and lists, which no code reads or changes.
+    std::vector<Label> captions;
 
     // Every control, for the view and for tests that look a control up by name.
     Control* find(const QString& objectName);
+
+    // Calls f with every control, typed, frames before what they hold: the view builds itself
+    // from this, so a control added to the form is shown once it is listed here.
+    template <class F>
+    void forEachControl(F&& f)
+    {
+        f(Frame4), f(txtarquivo), f(cmbtipo);
+        f(Frame2), f(txtcliente), f(txtlote);
+        f(Frame1), f(cmb_referencia), f(txtcodigo), f(txtcor), f(txtsemana), f(txtbandeira), f(txtpreco);
+        f(txtdescricao), f(txtpromocao), f(Label9), f(LBLMERVALK);
+        for (int k = 0; k < kSizeCells; ++k)
+            f(Label7[k]), f(txtnumero[k]);
+        f(TXTPARES), f(Label71), f(TXTOCULTAS), f(Label72), f(pctimage), f(chkcabecalho), f(txtean13);
+        f(Frame3), f(cmb_referencia1), f(txtqte1), f(txtcodigo1), f(txtfornecedor1), f(txtcor1);
+        f(txtdescricao1), f(txtprepack), f(txtean), f(lblean), f(txtgrade1), f(txtgrade2), f(txttotgrade);
+        f(txtsemana1), f(txtdestino1), f(txtvolume), f(txtcampanha), f(txtdepartamento);
+        f(txtiniciopromocao), f(Label17), f(cmb_vol1), f(cmb_vol2), f(lblmax), f(lsteanpack);
+        f(cmd_printacessorio), f(cmd_calibra), f(cmd_parametro), f(cmd_sair), f(CMBPRINTER), f(Label8);
+        f(lblpath), f(lbljava), f(lblcompartilhamento), f(lbloculta), f(lbllinguagem), f(lblporta);
+        f(LBLPORTAPARELELA), f(frentecaixa), f(lblprinterdefault), f(lblbarra), f(lblmaster), f(lblpacknovo);
+        f(List1), f(filelist), f(txtbarra), f(cmbintensidade), f(cmbvelocidade), f(pctlogo1), f(pctlogo2);
+        for (Label& c : captions)
+            f(c);
+    }
 };

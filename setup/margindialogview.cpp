@@ -1,0 +1,163 @@
+#include "setup/margindialogview.h"
+
+#include "platform/units.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+QRect pixels(const Control& c)
+{
+    return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel, c.height / kTwipsPerPixel};
+}
+
+}  // namespace
+
+QString MarginDialogView::objectNameOf(const QString& name, int index)
+{
+    return index < 0 ? name : name + u'_' + QString::number(index);
+}
+
+MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      model_(std::move(model))
+{
+    const MarginDialogLayout& layout = model_->layout();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(layout.caption);
+    setFixedSize(layout.width / kTwipsPerPixel, layout.height / kTwipsPerPixel);
+
+    auto* frame = new QGroupBox(layout.frame.caption, this);
+    frame->setObjectName(layout.frame.name);
+    frame->setGeometry(pixels(layout.frame));
+
+    for (const MarginDialogLayout::Caption& c : layout.labels) {
+        auto* label = new QLabel(c.label.caption, frame);
+        label->setObjectName(objectNameOf(c.label.name, c.index));
+        label->setGeometry(pixels(c.label));
+        if (c.centred)
+            label->setAlignment(Qt::AlignCenter);
+    }
+    for (const Control& o : layout.outlines) {
+        auto* outline = new QFrame(frame);
+        outline->setObjectName(o.name);
+        outline->setGeometry(pixels(o));
+        outline->setFrameShape(QFrame::Box);
+        outline->setAutoFillBackground(true);
+        QPalette pal = outline->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        outline->setPalette(pal);
+    }
+
+    // Keyboard order as the layout gives it: boxes and buttons sorted by their tab position.
+    std::vector<std::pair<int, QWidget*>> order;
+    for (size_t i = 0; i < layout.boxes.size(); ++i) {
+        const MarginBox& b = layout.boxes[i];
+        auto* edit = new MarginEdit(*model_, static_cast<int>(i), frame);
+        edit->setObjectName(objectNameOf(b.box.name, b.index));
+        edit->setGeometry(pixels(b.box));
+        edit->setAlignment(Qt::AlignRight);
+        if (b.maxLength > 0)
+            edit->setMaxLength(b.maxLength);
+        connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) { model_->boxes()[i].box.text = text; });
+        edits_.push_back(edit);
+        order.emplace_back(b.box.tabIndex, edit);
+    }
+    const std::pair<const CommandButton*, void (MarginDialog::*)()> buttons[] = {
+        {&layout.cmd_gravar, &MarginDialog::cmd_gravar_Click},
+        {&layout.cmd_teste, &MarginDialog::cmd_teste_Click},
+        {&layout.cmd_exit, &MarginDialog::cmd_exit_Click},
+    };
+    for (auto [spec, handler] : buttons) {
+        auto* button = new QPushButton(spec->caption, frame);
+        button->setObjectName(spec->name);
+        button->setGeometry(pixels(*spec));
+        button->setAutoDefault(false);  // Enter in a box must not save or print
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { run(handler); });
+        order.emplace_back(spec->tabIndex, button);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1].second, order[i].second);
+}
+
+MarginDialogView::~MarginDialogView() = default;
+
+void MarginDialogView::open()
+{
+    model_->Form_Load();
+    showModel();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MarginDialogView::run(void (MarginDialog::*handler)())
+{
+    (model_.get()->*handler)();
+    if (!model_->isOpen()) {
+        close();
+        return;
+    }
+    showModel();
+}
+
+void MarginDialogView::showModel()
+{
+    for (size_t i = 0; i < edits_.size(); ++i)
+        if (edits_[i]->text() != model_->boxes()[i].box.text)
+            edits_[i]->setText(model_->boxes()[i].box.text);
+}
+
+void MarginDialogView::reject() { close(); }
+
+void MarginDialogView::closeEvent(QCloseEvent* event)
+{
+    // The close box leaves like "&Sair": nothing is written.
+    if (model_->isOpen())
+        model_->cmd_exit_Click();
+    QDialog::closeEvent(event);
+}
+
+MarginEdit::MarginEdit(MarginDialog& model, int box, QWidget* parent) : QLineEdit(parent), model_(model), box_(box) {}
+
+void MarginEdit::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    // Only typed characters go through the filter, as key presses did; arrows, Tab and Delete pass.
+    const bool typed = text.size() == 1 && (text[0].isPrint() || event->key() == Qt::Key_Backspace);
+    if (!typed || text[0].unicode() > 0xFF) {
+        if (typed)
+            return;  // no single-byte key code: the filters would drop it too
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const int16_t code = event->key() == Qt::Key_Backspace ? int16_t{8} : static_cast<int16_t>(text[0].unicode());
+    const int16_t kept = model_.KeyPress(box_, code);
+    if (kept == 0)
+        return;
+    if (kept == code) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    insert(QString(QChar(static_cast<char16_t>(kept))));
+}
+
+void MarginEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    MarginBox& b = model_.boxes()[static_cast<size_t>(box_)];
+    b.box.text = text();
+    model_.GotFocus(box_);
+    if (b.selectsOnFocus)
+        setSelection(b.box.selStart, b.box.selLength);
+    else
+        deselect();
+}

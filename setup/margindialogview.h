@@ -1,0 +1,53 @@
+#pragma once
+
+#include "setup/margindialog.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <memory>
+#include <vector>
+
+class QPushButton;
+
+// The window of a margin dialog: widgets built from the model's layout, each named as its
+// control ("txtmargem1", an array element as "txtmargem1_3"), shown without blocking the main
+// window. It loads the model when shown, writes every edit into the model at once and shows the
+// model again after each button; it deletes itself when it closes, so each opening loads afresh.
+class MarginDialogView : public QDialog {
+    Q_OBJECT
+public:
+    explicit MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget* parent = nullptr);
+    ~MarginDialogView() override;
+
+    MarginDialog& model() { return *model_; }
+    // Loads the boxes and shows the window.
+    void open();
+
+    static QString objectNameOf(const QString& name, int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void run(void (MarginDialog::*handler)());
+    void showModel();
+
+    std::unique_ptr<MarginDialog> model_;
+    std::vector<QLineEdit*> edits_;
+};
+
+// A margin box: the model's key filter on typed characters and its selection on entry.
+class MarginEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    MarginEdit(MarginDialog& model, int box, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    MarginDialog& model_;
+    int box_;
+};
