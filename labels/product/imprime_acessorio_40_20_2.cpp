@@ -27,8 +27,8 @@ constexpr const char* kMalgun = "Malgun Gothic Semilight";
 constexpr Bold On = Bold::On, Off = Bold::Off;
 
 // How far each call moves the two column margins to the left, in place.
-constexpr float kLeftShift = 4.8f;
-constexpr float kRightShift = 1.5f;
+constexpr double kLeftShift = 4.8;
+constexpr double kRightShift = 1.5;
 
 constexpr std::array kLogo{
     Row{Field::LogoO, When::BrandO, {}, 9, 0.5, 28, 6, 300},
@@ -107,8 +107,8 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
     Printer& printer = program.ws.printers.current();
 
     form.txtbarra.text = m_codbar;
-    g.margem_oculta_col1 -= kLeftShift;
-    g.margem_oculta_col2 -= kRightShift;
+    g.margem_oculta_col1 = static_cast<float>(g.margem_oculta_col1 - kLeftShift);
+    g.margem_oculta_col2 = static_cast<float>(g.margem_oculta_col2 - kRightShift);
     // Bold is left as the printer has it.
     g.fonte_etiqueta = QStringLiteral("Franklin Gothic Medium");
     printer.setFontName(g.fonte_etiqueta);

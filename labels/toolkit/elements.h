@@ -75,4 +75,11 @@ void paintElement(Printer& printer, const Picture& picture, const E& e, double x
         printer.paintPicture(picture, x, y, e.width, e.height);
 }
 
+// Fills a box row: a black rectangle from (x, y) over the row's width and height.
+template <class E>
+void fillElement(Printer& printer, const E& e, double x, double y)
+{
+    printer.filledBox(x, y, x + e.width, y + e.height);
+}
+
 }  // namespace labels

@@ -29,23 +29,42 @@ inline void closeLabel(Printer& printer, int16_t& coluna_etiqueta)
     }
 }
 
+// How a label moves the counter on.
+enum class RowRule {
+    // The counter goes up before the label is drawn; at 3 or more the row is full.
+    CountFirst,
+    // Earlier layouts: a left-hand label sets the counter to 2 at once; a right-hand label, any
+    // counter but 1, always ends the row.
+    RightEndsRow,
+};
+
 // Prints count labels two across with the shared counter: each label takes its column, moves the
-// counter on before anything of it is drawn, and closes its place in the row afterwards. A label
-// that fails part-way still closes its place before the error goes on to the caller, so the
-// caller's next label never lands on top of it.
+// counter on, and closes its place in the row once drawn. A label that fails part-way still closes
+// its place before the error goes on to the caller, so the caller's next label never lands on
+// top of it.
 template <class DrawLabel>
-void printTwoAcross(Printer& printer, int16_t& coluna_etiqueta, int count, const Columns& at, DrawLabel drawLabel)
+void printTwoAcross(Printer& printer, int16_t& coluna_etiqueta, int count, const Columns& at, DrawLabel drawLabel,
+                    RowRule rule = RowRule::CountFirst)
 {
     for (int n = 1; n <= count; ++n) {
         const double x = columnX(coluna_etiqueta, at);
-        ++coluna_etiqueta;
+        const bool right = coluna_etiqueta != 1;
+        if (rule == RowRule::CountFirst)
+            ++coluna_etiqueta;
+        else if (!right)
+            coluna_etiqueta = 2;
+        const auto close = [&] {
+            if (rule == RowRule::RightEndsRow && right)
+                coluna_etiqueta = 3;
+            closeLabel(printer, coluna_etiqueta);
+        };
         try {
             drawLabel(x, at.top);
         } catch (const ProgramError&) {
-            closeLabel(printer, coluna_etiqueta);
+            close();
             throw;
         }
-        closeLabel(printer, coluna_etiqueta);
+        close();
     }
 }
 
