@@ -64,7 +64,7 @@ constexpr std::array kLabel{
     Row{Field::Digits2, When::Always, {nullptr, 7, Off}, 27.7, 39.5},
 };
 
-// Price pieces are measured each in the font that prints it.
+// Price parts are measured each in the font that prints it.
 constexpr PriceFonts kPriceFonts{{{kCalibri, 9, On}, {kCalibri, 30, On}, {kMalgun, 7, On}, {kFranklin, 6, Off}}};
 
 constexpr double kDescriptionLimit = 32;  // mm, in "Franklin Gothic Semilight" 7 pt

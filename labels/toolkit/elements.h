@@ -22,7 +22,7 @@ void applyFont(Printer& printer, const FontSpec& font);
 // Prints with the top-left corner of the text's line cell at (x, y).
 void printAt(Printer& printer, double x, double y, const QString& text);
 
-// The measured widths of a price block's pieces; a row names the ones its x subtracts.
+// The measured widths of a price block's parts; a row names the ones its x subtracts.
 enum PriceWidth : uint8_t { kCentsWidth = 1, kIntegerWidth = 2, kCurrencyWidth = 4, kCashWidth = 8 };
 
 struct PriceWidths {
@@ -45,7 +45,7 @@ struct Element {
     double x = 0, y = 0;
     double width = 0, height = 0;  // pictures: the rectangle painted into
     double sourceWidth = 0;        // pictures: width of the source region; 0 paints the whole picture
-    uint8_t minus = 0;             // price pieces: the measured widths taken off x
+    uint8_t minus = 0;             // price parts: the measured widths taken off x
 };
 
 // Walks a table top to bottom: every row whose condition holds gets its font set, then is drawn

@@ -21,11 +21,11 @@ PriceParts splitPrice(const QString& price);
 QString currencyText();  // "R$"
 QString cashText();      // "À VISTA"
 
-// The fonts the four pieces are measured in, in the order cents, integer part, "R$", "À VISTA";
-// a layout may measure a piece in another size than it prints it.
+// The fonts the four parts are measured in, in the order cents, integer part, "R$", "À VISTA";
+// a layout may measure a part in another size than it prints it.
 using PriceFonts = std::array<FontSpec, 4>;
 
-// Measures the four pieces in that order, each in its own font, leaving the last font set.
+// Measures the four parts in that order, each in its own font, leaving the last font set.
 PriceWidths measurePrice(Printer& printer, const PriceParts& parts, const PriceFonts& fonts);
 
 }  // namespace labels

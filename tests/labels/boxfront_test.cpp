@@ -42,7 +42,7 @@ TEST_F(BoxFrontTest, DrawsTheWholeLabelInTableOrder)
     print({});
     const auto& page = pages().at(0);
     const double X = 0, Y = 3;
-    // Price pieces measured each in the font that prints it.
+    // Price parts measured each in the font that prints it.
     const double c = widthOf("90", 9), i = widthOf("129,", 30), r = widthOf("R$", 7), v = widthOf("À VISTA", 6);
     struct Want {
         RecordingPrinter::Kind kind;
