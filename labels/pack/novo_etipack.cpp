@@ -16,14 +16,21 @@ enum class Campo {
     TituloTotal, Total, TotalAjustado, Volume, Codigo
 };
 enum class Quando { Sempre, UmaLinha, DuasLinhas, TemInicio, TotalMenor, TotalMaior };
-enum class Ajustado { Nao, Campanha, Fornecedor, Descricao, Grade, Total, Volume };
+
+// fonte, bold, start, step, width, strictly below, counter start, bound, size set after.
+constexpr Ajuste kCampanha{"ARIAL", true, 24, 0.2, 54.2, false, 1, 42, true};
+constexpr Ajuste kFornecedor{"ARIAL", false, 18, 0.2, 92, false, 1, 65, false};
+constexpr Ajuste kDescricao{"ARIAL", false, 17, 0.2, 90, true, 0, 60, false};
+constexpr Ajuste kGrade{"ARIAL", false, 17.5, 0.3, 35.5, false, 0, 60, true};
+constexpr Ajuste kTotal{"ARIAL", false, 44, 0.3, 25, false, 0, 60, true};
+constexpr Ajuste kVolume{"ARIAL", false, 16, 0.3, 35.5, false, 0, 60, true};
 
 struct Linha {
     Campo campo;
     Quando quando;
     double tamanho;
     bool negrito;
-    Ajustado ajuste;
+    const Ajuste* ajuste;  // fitted texts; their size and weight come from the rule
     double x;
     bool centrado;
     double y;
@@ -34,52 +41,30 @@ constexpr bool C = true, E = false;  // centred, left
 
 // The label from the top down; x and y in millimetres from the pack margins.
 constexpr std::array kEtiqueta{
-    Linha{Campo::Destino, Quando::Sempre, 34, B, Ajustado::Nao, 48, C, 2},
-    Linha{Campo::TituloPedido, Quando::Sempre, 16, R, Ajustado::Nao, 20.5, C, 16.6},
-    Linha{Campo::Pedido, Quando::Sempre, 20, R, Ajustado::Nao, 21.2, C, 22.8},
-    Linha{Campo::Semana, Quando::Sempre, 12, R, Ajustado::Nao, 21.5, C, 31.7},
-    Linha{Campo::Departamento, Quando::Sempre, 18, R, Ajustado::Nao, 21.2, C, 38},
-    Linha{Campo::CampanhaUnica, Quando::UmaLinha, 24, B, Ajustado::Campanha, 70.5, C, 25},
-    Linha{Campo::Campanha1, Quando::DuasLinhas, 24, B, Ajustado::Campanha, 70, C, 18.5},
-    Linha{Campo::Campanha2, Quando::DuasLinhas, 24, B, Ajustado::Campanha, 70, C, 28.5},
-    Linha{Campo::Inicio, Quando::TemInicio, 16, R, Ajustado::Nao, 70, C, 39},
-    Linha{Campo::Fornecedor, Quando::Sempre, 18, R, Ajustado::Fornecedor, 47.7, C, 50.5},
-    Linha{Campo::TituloMaster, Quando::Sempre, 16, R, Ajustado::Nao, 21.5, C, 62.6},
-    Linha{Campo::Master, Quando::Sempre, 22, B, Ajustado::Nao, 20.5, C, 68.3},
-    Linha{Campo::TituloCor, Quando::Sempre, 16, R, Ajustado::Nao, 70, C, 62.6},
-    Linha{Campo::Cor, Quando::Sempre, 18, R, Ajustado::Nao, 70, C, 68.8},
-    Linha{Campo::TituloDescricao, Quando::Sempre, 16, R, Ajustado::Nao, 48, C, 78},
-    Linha{Campo::Descricao, Quando::Sempre, 17, R, Ajustado::Descricao, 47.5, C, 84.8},
-    Linha{Campo::Grade1, Quando::Sempre, 17.5, R, Ajustado::Grade, 21.7, C, 95},
-    Linha{Campo::Grade2, Quando::Sempre, 17.5, R, Ajustado::Grade, 21.7, C, 104},
-    Linha{Campo::TituloTotal, Quando::Sempre, 12, R, Ajustado::Nao, 5, E, 120},
-    Linha{Campo::Total, Quando::TotalMenor, 44, R, Ajustado::Nao, 17, E, 110.3},
-    Linha{Campo::TotalAjustado, Quando::TotalMaior, 44, R, Ajustado::Total, 17, E, 114.4},
-    Linha{Campo::Volume, Quando::Sempre, 16, R, Ajustado::Volume, 21, C, 130},
-    Linha{Campo::Codigo, Quando::Sempre, 12, R, Ajustado::Nao, 70, C, 130},
+    Linha{Campo::Destino, Quando::Sempre, 34, B, nullptr, 48, C, 2},
+    Linha{Campo::TituloPedido, Quando::Sempre, 16, R, nullptr, 20.5, C, 16.6},
+    Linha{Campo::Pedido, Quando::Sempre, 20, R, nullptr, 21.2, C, 22.8},
+    Linha{Campo::Semana, Quando::Sempre, 12, R, nullptr, 21.5, C, 31.7},
+    Linha{Campo::Departamento, Quando::Sempre, 18, R, nullptr, 21.2, C, 38},
+    Linha{Campo::CampanhaUnica, Quando::UmaLinha, 24, B, &kCampanha, 70.5, C, 25},
+    Linha{Campo::Campanha1, Quando::DuasLinhas, 24, B, &kCampanha, 70, C, 18.5},
+    Linha{Campo::Campanha2, Quando::DuasLinhas, 24, B, &kCampanha, 70, C, 28.5},
+    Linha{Campo::Inicio, Quando::TemInicio, 16, R, nullptr, 70, C, 39},
+    Linha{Campo::Fornecedor, Quando::Sempre, 18, R, &kFornecedor, 47.7, C, 50.5},
+    Linha{Campo::TituloMaster, Quando::Sempre, 16, R, nullptr, 21.5, C, 62.6},
+    Linha{Campo::Master, Quando::Sempre, 22, B, nullptr, 20.5, C, 68.3},
+    Linha{Campo::TituloCor, Quando::Sempre, 16, R, nullptr, 70, C, 62.6},
+    Linha{Campo::Cor, Quando::Sempre, 18, R, nullptr, 70, C, 68.8},
+    Linha{Campo::TituloDescricao, Quando::Sempre, 16, R, nullptr, 48, C, 78},
+    Linha{Campo::Descricao, Quando::Sempre, 17, R, &kDescricao, 47.5, C, 84.8},
+    Linha{Campo::Grade1, Quando::Sempre, 17.5, R, &kGrade, 21.7, C, 95},
+    Linha{Campo::Grade2, Quando::Sempre, 17.5, R, &kGrade, 21.7, C, 104},
+    Linha{Campo::TituloTotal, Quando::Sempre, 12, R, nullptr, 5, E, 120},
+    Linha{Campo::Total, Quando::TotalMenor, 44, R, nullptr, 17, E, 110.3},
+    Linha{Campo::TotalAjustado, Quando::TotalMaior, 44, R, &kTotal, 17, E, 114.4},
+    Linha{Campo::Volume, Quando::Sempre, 16, R, &kVolume, 21, C, 130},
+    Linha{Campo::Codigo, Quando::Sempre, 12, R, nullptr, 70, C, 130},
 };
-
-// fonte, bold, start, step, width, strictly below, counter start, bound, size set after.
-constexpr Ajuste kCampanha{"ARIAL", true, 24, 0.2, 54.2, false, 1, 42, true};
-constexpr Ajuste kFornecedor{"ARIAL", false, 18, 0.2, 92, false, 1, 65, false};
-constexpr Ajuste kDescricao{"ARIAL", false, 17, 0.2, 90, true, 0, 60, false};
-constexpr Ajuste kGrade{"ARIAL", false, 17.5, 0.3, 35.5, false, 0, 60, true};
-constexpr Ajuste kTotal{"ARIAL", false, 44, 0.3, 25, false, 0, 60, true};
-constexpr Ajuste kVolume{"ARIAL", false, 16, 0.3, 35.5, false, 0, 60, true};
-
-const Ajuste& regra(Ajustado a)
-{
-    switch (a) {
-    case Ajustado::Campanha: return kCampanha;
-    case Ajustado::Fornecedor: return kFornecedor;
-    case Ajustado::Descricao: return kDescricao;
-    case Ajustado::Grade: return kGrade;
-    case Ajustado::Total: return kTotal;
-    case Ajustado::Volume:
-    case Ajustado::Nao: break;
-    }
-    return kVolume;
-}
 
 struct Regua {
     double x1, y1, x2, y2;
@@ -242,19 +227,16 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
                 f.txtdepartamento.text = kAcessorios;
             const QString t = texto(l.campo);
             imprime([&](Printer& pr) {
-                const int grade = l.campo == Campo::Grade1 ? 0 : 1;
-                if (l.ajuste == Ajustado::Nao) {
+                const bool grade = l.campo == Campo::Grade1 || l.campo == Campo::Grade2;
+                double* lembrada = grade ? &gradeLembrada[l.campo == Campo::Grade1 ? 0 : 1] : nullptr;
+                if (!l.ajuste || (lembrada && *lembrada != 0)) {
                     pr.setFontName(QStringLiteral("ARIAL"));
                     pr.setFontBold(l.negrito);
-                    defineTamanho(pr, l.tamanho);
-                } else if (l.ajuste == Ajustado::Grade && gradeLembrada[grade] != 0) {
-                    pr.setFontName(QStringLiteral("ARIAL"));
-                    pr.setFontBold(false);
-                    defineTamanho(pr, gradeLembrada[grade]);
+                    defineTamanho(pr, lembrada ? *lembrada : l.tamanho);
                 } else {
-                    const double s = ajusta_fonte(pr, t, regra(l.ajuste));
-                    if (l.ajuste == Ajustado::Grade)
-                        gradeLembrada[grade] = s;
+                    const double s = ajusta_fonte(pr, t, *l.ajuste);
+                    if (lembrada)
+                        *lembrada = s;
                 }
                 pr.setCurrentX(l.centrado ? X + l.x - pr.textWidth(t) / 2 : X + l.x);
                 pr.setCurrentY(Y + l.y);
