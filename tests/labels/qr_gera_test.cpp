@@ -202,6 +202,17 @@ TEST(GeraQrCode, HungGeneratorIsEndedAndTheRunFails)
     EXPECT_TRUE(gone(sleeper)) << "the hung generator's own child is ended too";
 }
 
+TEST(GeraQrCode, RuntimeThatCannotStartFailsWithoutWaiting)
+{
+    QrFixture fx(FakeJava::writesAll());
+    QFile::setPermissions(fx.java.folder() + QStringLiteral("/java"), QFile::ReadOwner | QFile::WriteOwner);
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/1")}, 1, 1);
+
+    EXPECT_FALSE(fx.run());
+    EXPECT_TRUE(fx.ws.messages.shown().empty());
+    EXPECT_TRUE(fx.java.calls().isEmpty());
+}
+
 TEST(GeraQrCode, WithoutProcessesNothingIsStartedAndTheRunFails)
 {
     QrFixture fx(FakeJava::writesAll());
