@@ -123,7 +123,8 @@ void MarginDialogView::closeEvent(QCloseEvent* event)
     // The close box leaves like "&Sair": nothing is written.
     if (model_->isOpen())
         model_->cmd_exit_Click();
-    QDialog::closeEvent(event);
+    // Not the dialog's own handler: that would reject, and rejecting closes again.
+    event->accept();
 }
 
 MarginEdit::MarginEdit(MarginDialog& model, int box, QWidget* parent) : QLineEdit(parent), model_(model), box_(box) {}
