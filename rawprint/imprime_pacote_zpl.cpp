@@ -5,7 +5,6 @@
 #include "rawprint/envio.h"
 #include "rawprint/zpl.h"
 
-#include <cmath>
 
 namespace {
 
@@ -74,10 +73,9 @@ void imprime_pacote_zpl(Program& p)
         f.focusRequest = &cell;
         return;
     }
-    // The cell lets digits only through; anything else prints no label.
+    // A size cell holds a 16-bit quantity; text that is not one prints no label.
     long long labels = 0;
-    if (const auto n = vb::parseNumber(cell.text))
-        labels = static_cast<long long>(std::floor(*n));
+    tryStep([&] { labels = vb::CInt(cell.text); });
     const PacoteZpl item{f.txtcor.text, f.txtcodigo.text, f.txtdescricao.text, f.txtsemana.text};
     sendRawJob(p, linhasPacoteZpl(item, labels), kPacoteBatch);
 }

@@ -74,6 +74,17 @@ TEST(ImprimePacoteZplTest, ZeroToThreePackages)
     EXPECT_EQ(pacotes(3).count("^XA"), 2);
 }
 
+TEST(ImprimePacoteZplTest, ACountBeyondASizeCellsRangePrintsNoLabel)
+{
+    for (const char* count : {"40000", "99999999999", "abc"}) {
+        PacoteFixture f;
+        f.t.form.txtnumero[1].text = QString::fromLatin1(count);
+        imprime_pacote_zpl(f.t.program);
+        EXPECT_TRUE(f.t.exists(QStringLiteral("epltemp.prn"))) << count;
+        EXPECT_TRUE(f.spool().isEmpty()) << count;
+    }
+}
+
 TEST(ImprimePacoteZplTest, TheBatchFileTrimsThePortOfItsNetUseLines)
 {
     PacoteFixture f;

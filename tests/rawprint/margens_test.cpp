@@ -49,8 +49,9 @@ TEST(MargensLinguagemTest, StandardsWithoutASettingsFile)
         EXPECT_TRUE(d->isOpen());
         EXPECT_EQ(texts(*d), expected[i]) << kDialogs[i].name;
         EXPECT_FALSE(t.exists(QStringLiteral("Pendrova.ini")));
-        if (d->kind() != MargensLinguagem::FrenteZpl)
+        if (d->kind() != MargensLinguagem::FrenteZpl) {
             EXPECT_EQ(d->txtcodigo.text, u"50100779") << kDialogs[i].name;
+        }
     }
 }
 

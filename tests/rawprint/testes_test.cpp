@@ -106,6 +106,7 @@ TEST(TesteOcultaZplTest, SevenAcrossColumnCheck)
         expected << QStringLiteral("^XZ");
         EXPECT_EQ(QString::fromLatin1(f.spool()), expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")) << i;
         EXPECT_EQ(texts(*d), rows[i].printed + QStringList{"70"}) << i;
+        EXPECT_TRUE(wellFormedZpl(f.spool())) << i;
     }
 }
 
