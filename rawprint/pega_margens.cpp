@@ -10,7 +10,7 @@ namespace {
 
 // One margin set: its keys in order, the last one the top when the set has a key for it, or a
 // fixed top that no key holds.
-struct SetSpec {
+struct MarginRow {
     std::vector<ini::DotsKey> keys;
     bool lastIsTop = false;
     std::optional<int> fixedTop;
@@ -22,15 +22,15 @@ std::vector<ini::DotsKey> keysOf(const std::array<ini::DotsKey, N>& a, size_t co
     return {a.begin(), a.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
-MarginSet leSet(Program& p, const SetSpec& zpl, const SetSpec& ppla)
+MarginSet leSet(Program& p, const MarginRow& zpl, const MarginRow& ppla)
 {
     p.form.arquivo_ini = settingsPath(p.ws.files);
-    const SetSpec& spec = p.form.lbllinguagem.caption == u"ZPL" ? zpl : ppla;
-    const size_t columns = spec.keys.size() - (spec.lastIsTop ? 1 : 0);
+    const MarginRow& row = p.form.lbllinguagem.caption == u"ZPL" ? zpl : ppla;
+    const size_t columns = row.keys.size() - (row.lastIsTop ? 1 : 0);
     MarginSet set;
     for (size_t i = 0; i < columns; ++i)
         set.columns << QString();
-    if (spec.lastIsTop || spec.fixedTop)
+    if (row.lastIsTop || row.fixedTop)
         set.top = QString();
     if (!p.ws.files.fileExists(p.form.arquivo_ini))
         return set;
@@ -40,11 +40,11 @@ MarginSet leSet(Program& p, const SetSpec& zpl, const SetSpec& ppla)
         return vb::Trim(v).isEmpty() ? QString::number(k.standard) : v;
     };
     for (size_t i = 0; i < columns; ++i)
-        set.columns[static_cast<qsizetype>(i)] = read(spec.keys[i]);
-    if (spec.lastIsTop)
-        set.top = read(spec.keys.back());
-    else if (spec.fixedTop)
-        set.top = QString::number(*spec.fixedTop);
+        set.columns[static_cast<qsizetype>(i)] = read(row.keys[i]);
+    if (row.lastIsTop)
+        set.top = read(row.keys.back());
+    else if (row.fixedTop)
+        set.top = QString::number(*row.fixedTop);
     return set;
 }
 

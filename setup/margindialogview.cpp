@@ -75,13 +75,13 @@ MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget*
         {&layout.cmd_teste, &MarginDialog::cmd_teste_Click},
         {&layout.cmd_exit, &MarginDialog::cmd_exit_Click},
     };
-    for (auto [spec, handler] : buttons) {
-        auto* button = new QPushButton(spec->caption, frame);
-        button->setObjectName(spec->name);
-        button->setGeometry(pixels(*spec));
+    for (auto [control, handler] : buttons) {
+        auto* button = new QPushButton(control->caption, frame);
+        button->setObjectName(control->name);
+        button->setGeometry(pixels(*control));
         button->setAutoDefault(false);  // Enter in a box must not save or print
         connect(button, &QPushButton::clicked, this, [this, handler = handler] { run(handler); });
-        order.emplace_back(spec->tabIndex, button);
+        order.emplace_back(control->tabIndex, button);
     }
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < order.size(); ++i)
