@@ -1,0 +1,25 @@
+#include "alternative/helpers/oldsettings.h"
+
+#include "alternative/helpers/driveroot.h"
+#include "platform/vb.h"
+
+namespace {
+
+const QString kQmx = QStringLiteral("C:\\qmx.ini");
+constexpr int kBuffer = 128;
+
+}  // namespace
+
+QString Carrega_ini(Program& p, const QString& Titulo, const QString& Campo)
+{
+    const QString path = p.ws.files.programFolder() + QStringLiteral("\\torvik.ini");
+    const ProfileFile::Read r = p.ws.profile.read(path, Titulo, Campo, QStringLiteral("Nenhum valor lido"), kBuffer);
+    return vb::Left(r.text, r.count);
+}
+
+QString GravaNomeUsuario_ini(Program& p, const QString& Titulo, const QString& Campo, const QString& Valor)
+{
+    makeDriveRoot(p.ws.files, kQmx);
+    p.ws.profile.write(kQmx, Titulo, Campo, Valor);
+    return {};
+}
