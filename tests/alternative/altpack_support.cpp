@@ -1,0 +1,171 @@
+#define ZX_USE_UTF8 1
+#include "tests/alternative/altpack_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <ZXing/ReadBarcode.h>
+
+namespace altpack {
+
+FakeJava::FakeJava(const QString& body)
+{
+    writeFixtureJpeg(dir_.path() + QStringLiteral("/fixture.jpg"));
+    const QString script = QStringLiteral(
+                               "#!/bin/sh\n"
+                               "echo started >> '%1/calls'\n"
+                               "FIXTURE='%1/fixture.jpg'\n"
+                               "CODES=$(grep -o '<codigo>[^<]*</codigo>' tmp/qr.xml | sed 's/<[^>]*>//g')\n")
+                               .arg(dir_.path()) +
+                           body + u'\n';
+    QFile f(dir_.path() + QStringLiteral("/java"));
+    f.open(QIODevice::WriteOnly);
+    f.write(script.toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+int FakeJava::starts() const
+{
+    QFile f(dir_.path() + QStringLiteral("/calls"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    return static_cast<int>(f.readAll().count('\n'));
+}
+
+QString FakeJava::writesAllBut(const QStringList& codes)
+{
+    QString skip;
+    for (const QString& c : codes)
+        skip += QStringLiteral("[ \"$c\" = '%1' ] && continue; ").arg(c);
+    return QStringLiteral("echo \"$CODES\" | while read -r c; do %1[ -n \"$c\" ] && cp \"$FIXTURE\" \"tmp/$c.jpg\"; done")
+        .arg(skip);
+}
+
+void writeFixtureJpeg(const QString& path)
+{
+    QImage image(40, 40, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    for (int y = 8; y < 32; ++y)
+        for (int x = 8; x < 20; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    image.save(path, "JPEG");
+}
+
+QSizeF MeasuredPrinter::measure(const QString& text, const PrinterFont& font) const
+{
+    if (width)
+        if (const auto w = width(text, font.size))
+            return {*w, font.size * 0.4};
+    return RecordingPrinter::measure(text, font);
+}
+
+Carton::Carton(const QString& javaBody) : java(javaBody)
+{
+    QDir().mkpath(t.path(QStringLiteral("tmp")));
+    station.processes = &processes;
+    f.lbljava.caption = java.folder();
+    f.txtdestino1.text = QStringLiteral("CD CAJAMAR");
+    f.txtarquivo.text = QStringLiteral("780123");
+    f.txtsemana1.text = QStringLiteral("32/2026");
+    f.txtdepartamento.text = QStringLiteral("MASCULINO");
+    f.txtfornecedor1.text = QStringLiteral("PASSO FIRME");
+    f.txtcor1.text = QStringLiteral("PRETO");
+    f.txtdescricao1.text = QStringLiteral("TENIS CASUAL");
+    f.txtgrade1.text = QStringLiteral("37 38 39");
+    f.txtgrade2.text = QStringLiteral("2 4 6");
+    f.txttotgrade.text = QStringLiteral("24");
+    f.tem_departamento = true;
+    t.g.margem_pack_x = 3;
+    t.g.margem_pack_y = 3;
+    t.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
+    t.g.codigo_marca = QStringLiteral("K");
+    volumes(1, 3);
+}
+
+void Carton::volumes(int first, int last)
+{
+    QStringList entries;
+    for (int v = first; v <= last; ++v)
+        entries << QStringLiteral("%1|C%2|%2/%3").arg(master).arg(v).arg(last);
+    pack(entries, first, last);
+}
+
+void Carton::pack(const QStringList& entries, int first, int last)
+{
+    f.txtcodigo1.text = master;
+    f.lsteanpack.items = entries;
+    f.cmb_vol1.clear();
+    f.cmb_vol2.clear();
+    for (int v = first; v <= last; ++v) {
+        f.cmb_vol1.addItem(QString::number(v));
+        f.cmb_vol2.addItem(QString::number(v));
+    }
+    f.lblmax.caption = QString::number(last);
+}
+
+std::vector<Carton::Page> Carton::print(Layout layout, int from, int to)
+{
+    MeasuredPrinter& pr = printer();
+    pr.setScaleMode(ScaleMode::Millimetres);
+    pr.setWidth(Twips{9000});
+    pr.setHeight(Twips{9000});
+    pr.setPaperSize(Printer::kUserPaper);
+    pr.setFontName(t.g.fonte_etiqueta);
+    m_cd = f.txtdestino1.text;
+    m_codigo = f.txtean.text;
+    error.reset();
+    const size_t before = pr.documents().size();
+    try {
+        layout(program, t.g.codigo_marca, m_cd, QStringLiteral("pedido?"), QStringLiteral("master?"),
+               QStringLiteral("fornecedor?"), QStringLiteral("descricao?"), f.txtcor1.text, m_codigo,
+               QStringLiteral("grade?"), QStringLiteral("qte?"), f.txttotgrade.text, static_cast<int16_t>(from),
+               static_cast<int16_t>(to), QStringLiteral("semana?"));
+    } catch (const ProgramError& e) {
+        error = e.description();
+    }
+    pr.endDoc();
+    if (pr.documents().size() == before)
+        return {};
+    return pr.documents().back().pages;
+}
+
+std::vector<const Carton::Op*> Carton::ofKind(const Page& page, RecordingPrinter::Kind kind)
+{
+    std::vector<const Op*> out;
+    for (const Op& op : page.ops)
+        if (op.kind == kind)
+            out.push_back(&op);
+    return out;
+}
+
+const Carton::Op* Carton::textAt(const Page& page, double y, double minX)
+{
+    for (const Op& op : page.ops)
+        if (op.kind == RecordingPrinter::Kind::Text && std::abs(op.y - y) < 1e-4 && op.x > minX)
+            return &op;
+    return nullptr;
+}
+
+QString decode(const QImage& image, bool qr)
+{
+    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
+                                static_cast<int>(gray.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(qr ? ZXing::BarcodeFormat::QRCode : ZXing::BarcodeFormat::Code39);
+    hints.setTryHarder(true);
+    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
+    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+}
+
+QString builtQrlumoJar() { return binaryDir() + QStringLiteral("/programa/qrlumo.jar"); }
+
+QString javaFolder()
+{
+    const QString java = QStandardPaths::findExecutable(QStringLiteral("java"));
+    return java.isEmpty() ? QString() : QFileInfo(QFileInfo(java).canonicalFilePath()).path();
+}
+
+}  // namespace altpack
