@@ -6,6 +6,8 @@ const QString QtMessages::kProgramTitle = QStringLiteral("Etiquetas");
 
 int QtMessages::show(const QString& text, int style, const QString& title)
 {
+    if (beforeShow_)
+        beforeShow_();
     QMessageBox box(parent_);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     box.setText(text);

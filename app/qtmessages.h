@@ -2,6 +2,8 @@
 
 #include "platform/messages.h"
 
+#include <functional>
+
 class QWidget;
 
 // Message boxes of the running program.
@@ -10,8 +12,12 @@ public:
     static const QString kProgramTitle;
 
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Runs before every box shows: the main window drops the focus moves queued so far (the box
+    // takes them) and shows what its handler has changed up to now.
+    void setBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
     int show(const QString& text, int style = mb::OKOnly, const QString& title = {}) override;
 
 private:
     QWidget* parent_ = nullptr;
+    std::function<void()> beforeShow_;
 };

@@ -7,6 +7,15 @@
 #include <QString>
 #include <QStringList>
 
+// The font a control shows its text in.
+struct ControlFont {
+    QString name = QStringLiteral("Arial");
+    double size = 9.75;  // points
+    bool bold = true;
+};
+
+enum class Alignment { Left, Right, Center };
+
 // The controls of the program's windows as plain data. Each has the state the program's code
 // reads and writes; the Qt windows show it and write the operator's edits back.
 struct Control {
@@ -14,7 +23,10 @@ struct Control {
     bool visible = true;
     bool enabled = true;
     int left = 0, top = 0, width = 0, height = 0;  // twips, in the container's coordinates
-    int tabIndex = -1;
+    int tabIndex = -1;     // position in the keyboard order; -1: never takes the focus
+    QString container;     // name of the frame it sits in; empty: the window itself
+    ControlFont font;
+    Alignment alignment = Alignment::Left;
 
     void move(int l, int t, int w, int h)
     {
@@ -26,10 +38,13 @@ struct Control {
 };
 
 struct TextBox : Control {
+    static constexpr QRgb kWhite = 0xFFFFFF;
+
     QString text;
     bool locked = false;
     int selStart = 0;
     int selLength = 0;
+    QRgb backColor = kWhite;
 };
 
 struct Label : Control {

@@ -1,5 +1,6 @@
 #include "settings/fields.h"
 
+#include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/vb.h"
 
@@ -22,11 +23,16 @@ int16_t Numero(int16_t tecla)
 
 int16_t Mais(int16_t tecla)
 {
-    // Key codes are single-byte characters; the upper case of one is one character too.
-    const QChar c(static_cast<char16_t>(static_cast<uint8_t>(tecla)));
-    const QString upper = vb::UCase(QString(c));
-    const char16_t u = upper.at(0).unicode();
-    return u <= 0xFF ? static_cast<int16_t>(u) : tecla;
+    // Key codes are characters of the workstation's code page, Windows-1252, whose bytes 0x80 to
+    // 0x9F are letters such as š and œ, not Latin-1's control characters.
+    if (tecla < 0 || tecla > 0xFF)
+        return tecla;
+    const QString upper = vb::UCase(cp1252::decode(QByteArray(1, static_cast<char>(tecla))));
+    const QByteArray back = cp1252::encode(upper);
+    // A capital the code page lacks (the Greek one of µ) leaves the key as it is.
+    if (back.size() != 1 || (back.at(0) == '?' && upper != QStringLiteral("?")))
+        return tecla;
+    return static_cast<int16_t>(static_cast<uint8_t>(back.at(0)));
 }
 
 int16_t so_inteiro(int16_t tecla)
