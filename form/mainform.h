@@ -76,6 +76,7 @@ struct MainForm {
     QString arquivo_ini;
     bool tem_imagem = false;
     bool pack_novo = false;
+    bool impressao_ok = false;  // set by every print run; the closing confirmation waits on it
     bool tem_departamento = false;
     QString tipo_arquivo;
     QString nome_arquivo;  // order file of the earlier naming, without folder

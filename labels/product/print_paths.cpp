@@ -1,0 +1,96 @@
+#include "labels/product/print_paths.h"
+
+#include "labels/pack/etipack.h"
+#include "labels/pack/novo_etipack.h"
+#include "labels/product/eti100_40_1.h"
+#include "labels/product/run_steps.h"
+#include "orders/ret_codcomplemento.h"
+#include "platform/vb.h"
+
+using namespace printrun;
+
+bool printCartonPath(Program& p)
+{
+    MainForm& f = p.form;
+    Globals& g = p.g;
+    if (!colourAccepted(p, QString(f.txtcor1.text)))
+        return false;
+    if (vb::Trim(f.txtdescricao1.text).isEmpty()) {
+        showSelectItem(p);
+        return false;
+    }
+    if (vb::Trim(f.txtcodigo1.text).isEmpty()) {
+        showInvalidCode(p);
+        return false;
+    }
+    selectChosenPrinter(p);
+    onPrinter(p, {millimetres()});
+    readMargins(p, kPackMargins);
+    onPrinter(p, {userPaper(), width(kRowWidth), height(kCartonHeight), fontName(g.fonte_etiqueta)});
+    setBrandLetter(p);
+
+    // A volume text that is no 16-bit number drops the call: nothing printed, the run still ends.
+    tryStep([&] {
+        const int16_t inicio = vb::CInt(f.cmb_vol1.text);
+        int16_t fim = vb::CInt(f.cmb_vol2.text);
+        if (inicio > fim)
+            fim = inicio;
+        // Each call works on copies; the window's fields stay as they are.
+        QString cd = f.txtdestino1.text, pedido = f.txtarquivo.text, master = f.txtcodigo1.text;
+        QString fornecedor = f.txtfornecedor1.text, descricao = f.txtdescricao1.text, cor = f.txtcor1.text;
+        QString grade = f.txtgrade1.text, qte = f.txtgrade2.text, total = f.txttotgrade.text;
+        QString semana = f.txtsemana1.text;
+        if (f.pack_novo) {
+            QString codigo = f.txtean.text;
+            Novo_EtiPack(p, g.codigo_marca, cd, pedido, master, fornecedor, descricao, cor, codigo, grade, qte, total,
+                         inicio, fim, semana);
+        } else {
+            QString codigo = f.txtean.visible ? f.txtean.text : f.txtprepack.text;
+            EtiPack(p, g.codigo_marca, cd, pedido, master, fornecedor, descricao, cor, codigo, grade, qte, total,
+                    inicio, fim, semana);
+        }
+    });
+    endRun(p);
+    return true;
+}
+
+bool print100x40Branch(Program& p)
+{
+    MainForm& f = p.form;
+    Globals& g = p.g;
+    if (!colourAccepted(p, f.txtcor.text))
+        return false;
+    if (vb::Trim(f.txtdescricao.text).isEmpty()) {
+        showSelectItem(p);
+        return false;
+    }
+    if (!logosPresent(p))
+        return false;
+    selectChosenPrinter(p);
+    onPrinter(p, {millimetres()});
+    // Fixed places: this layout has no margin dialog and reads no settings.
+    g.margem_oculta_col1 = 3;
+    g.margem_oculta_col2 = 45;
+    g.margem_oculta_topo = 3;
+    g.origem_x = 0;
+    g.origem_y = 0;
+    onPrinter(p, {userPaper(), width(kRowWidth), fontName(g.fonte_etiqueta)});
+    setBrandLetter(p);
+    for (int i = 0; i < MainForm::kSizeCells; ++i) {
+        if (vb::Trim(f.txtnumero[i].text).isEmpty())
+            continue;
+        tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
+        if (f.lblbarra.caption.isEmpty())
+            continue;
+        if (vb::Trim(f.txtpreco.text).isEmpty())
+            f.txtpreco.text = QStringLiteral("0,00");
+        tryStep([&] {
+            const int16_t qte = vb::CInt(f.txtnumero[i].text);
+            Eti100_40_1(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
+                        vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text), QString(f.lblbarra.caption),
+                        QString(f.Label7[i].caption), QString(f.txtpreco.text), qte);
+        });
+    }
+    endRun(p);
+    return true;
+}

@@ -1,0 +1,120 @@
+#include "labels/product/run_steps.h"
+
+#include "platform/messages.h"
+#include "platform/vb.h"
+#include "settings/printers.h"
+#include "settings/settings.h"
+
+#include <span>
+
+namespace printrun {
+
+const MarginFamily kBoxFrontMargins{{{{&ini::kMx4045_1, &Globals::margem_caixa_col1},
+                                      {&ini::kMx4045_2, &Globals::margem_caixa_col2},
+                                      {&ini::kMx4045, &Globals::margem_caixa_topo}}},
+                                    3,
+                                    false};
+const MarginFamily kHiddenMargins{{{{&ini::kMargemOculta1, &Globals::margem_oculta_col1},
+                                    {&ini::kMargemOculta11, &Globals::margem_oculta_col2},
+                                    {&ini::kMargemOculta2, &Globals::margem_oculta_topo}}},
+                                  3,
+                                  false};
+const MarginFamily kPackMargins{{{{&ini::kPackX, &Globals::margem_pack_x},
+                                  {&ini::kPackY, &Globals::margem_pack_y},
+                                  {nullptr, nullptr}}},
+                                2,
+                                true};
+
+void onPrinter(Program& p, std::initializer_list<PrinterStep> steps)
+{
+    for (const PrinterStep& step : steps)
+        onPrinter(p, step);
+}
+
+PrinterStep millimetres()
+{
+    return [](Printer& printer) { printer.setScaleMode(ScaleMode::Millimetres); };
+}
+
+PrinterStep userPaper()
+{
+    return [](Printer& printer) { printer.setPaperSize(Printer::kUserPaper); };
+}
+
+PrinterStep width(Twips w)
+{
+    return [w](Printer& printer) { printer.setWidth(w); };
+}
+
+PrinterStep height(Twips h)
+{
+    return [h](Printer& printer) { printer.setHeight(h); };
+}
+
+PrinterStep fontName(const QString& name)
+{
+    return [name](Printer& printer) { printer.setFontName(name); };
+}
+
+void selectChosenPrinter(Program& p)
+{
+    tryStep([&] { define_impressora(p.ws.printers, p.form.CMBPRINTER.text); });
+}
+
+void endRun(Program& p)
+{
+    onPrinter(p, [](Printer& printer) { printer.endDoc(); });
+    tryStep([&] { define_impressora(p.ws.printers, p.form.lblprinterdefault.caption); });
+}
+
+bool colourAccepted(Program& p, const QString& cor)
+{
+    if (!vb::Trim(cor).isEmpty())
+        return true;
+    return p.ws.messages.show(QStringLiteral("O Item está sem COR!, Imprimir mesmo assim"), mb::YesNo | mb::Question) !=
+           mb::No;
+}
+
+bool logosPresent(Program& p)
+{
+    if (p.g.tem_logo1 && p.g.tem_logo2)
+        return true;
+    p.ws.messages.show(QStringLiteral("O Arquivo do Logotipo não foi localizado"), mb::OKOnly | mb::Critical);
+    return false;
+}
+
+void showSelectItem(Program& p) { p.ws.messages.show(QStringLiteral("Selecione o Item que deseja Imprimir")); }
+
+void showInvalidCode(Program& p) { p.ws.messages.show(QStringLiteral("Código Inválido")); }
+
+void setBrandLetter(Program& p)
+{
+    p.g.codigo_marca = vb::Left(p.form.LBLMERVALK.caption, 1) == QStringLiteral("O") ? QStringLiteral("O")
+                                                                                      : QStringLiteral("K");
+}
+
+void readMargins(Program& p, const MarginFamily& family)
+{
+    Globals& g = p.g;
+    const auto entries = std::span(family.entries).first(family.count);
+    if (family.presetFallback)
+        for (const auto& e : entries)
+            g.*e.variable = e.key->printFallback;
+
+    bool fileFound = true;
+    const QString path = settingsPath(p.ws.files);
+    tryStep([&] { fileFound = p.ws.files.fileExists(path); });
+    for (const auto& e : entries) {
+        if (!fileFound) {
+            g.*e.variable = e.key->printFallback;
+            continue;
+        }
+        tryStep([&] {
+            const QString value = le_ini(p.ws.profile, path, qs(ini::kMargens), qs(e.key->key), QString());
+            // A blank key falls back; text that is no number raises here and leaves the margin.
+            g.*e.variable = vb::Trim(value).isEmpty() ? e.key->printFallback : vb::CSng(value);
+        });
+    }
+}
+
+}  // namespace printrun

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "form/program.h"
+#include "platform/errors.h"
+#include "settings/keys.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <initializer_list>
+
+// The steps the paths of the print command share. Each goes on past a failing step, as the
+// command does: a printer, settings or conversion error drops that one step.
+namespace printrun {
+
+// One operation on the printer that is current at that moment.
+template <class Op>
+void onPrinter(Program& p, Op&& op)
+{
+    tryStep([&] { op(p.ws.printers.current()); });
+}
+
+// The pages of the runs: one row of labels 158.75 mm wide; the carton page is square.
+inline constexpr Twips kRowWidth{9000};
+inline constexpr Twips kBoxFrontHeight{2660};
+inline constexpr Twips k40x20Height{1200};
+inline constexpr Twips kCartonHeight{9000};
+
+// Page set-up steps, each dropped on its own when the printer refuses it.
+using PrinterStep = std::function<void(Printer&)>;
+void onPrinter(Program& p, std::initializer_list<PrinterStep> steps);
+PrinterStep millimetres();
+PrinterStep userPaper();
+PrinterStep width(Twips w);
+PrinterStep height(Twips h);
+PrinterStep fontName(const QString& name);
+
+// Makes the printer named in CMBPRINTER current; when none has that name the current one stays.
+void selectChosenPrinter(Program& p);
+// Ends the print document and makes the default printer (lblprinterdefault) current again.
+void endRun(Program& p);
+
+// The colour question for a blank colour; false when the operator answers No.
+bool colourAccepted(Program& p, const QString& cor);
+// Both brand logos loaded at start-up; otherwise the logo message.
+bool logosPresent(Program& p);
+void showSelectItem(Program& p);
+void showInvalidCode(Program& p);
+
+// codigo_marca from the first character of LBLMERVALK: "O" only for "O".
+void setBrandLetter(Program& p);
+
+// One label family's margins: each key with the variable it sets.
+struct MarginFamily {
+    struct Entry {
+        const ini::MarginKey* key;
+        float Globals::*variable;
+    };
+    std::array<Entry, 3> entries;
+    int count;
+    // The pack margins start from their fallback before the file is read.
+    bool presetFallback;
+};
+
+extern const MarginFamily kBoxFrontMargins;
+extern const MarginFamily kHiddenMargins;
+extern const MarginFamily kPackMargins;
+
+// Reads a family's margins from "MargemOcultaZebra": a missing file or a blank key gives the
+// key's print fallback, a number replaces the variable, any other text leaves it as it was.
+void readMargins(Program& p, const MarginFamily& family);
+
+}  // namespace printrun

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "labels/product/cmd_printacessorio.h"
+#include "orders/carrega_pedido.h"
+#include "platform/processes.h"
+#include "platform/recordingprinter.h"
+#include "tests/common/testworkstation.h"
+#include "tests/labels/pack_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QMap>
+#include <gtest/gtest.h>
+
+// A workstation with two recording printers, the default "Padrao" and the chosen "Zebra", a
+// settings file, logos loaded and a fake QR generator: the state the window is in when the
+// operator presses "&Imprimir Etiquetas".
+struct PrintDesk {
+    using Page = RecordingPrinter::Page;
+
+    static inline const QString kFrente = QStringLiteral("Frente de Caixa");
+    static inline const QString kOculta = QStringLiteral("Oculta");
+    static inline const QString kAcessorio = QStringLiteral("Acessório");
+    static inline const QString kCorrugado = QStringLiteral("Corrugado");
+    static inline const QString k100x40 = QStringLiteral("Frente de Caixa100x40");
+
+    TestWorkstation tw{{QStringLiteral("Padrao"), QStringLiteral("Zebra")}, 0};
+    MainForm& f = tw.form;
+    Globals& g = tw.g;
+    Program& p = tw.program;
+    RecordingPrinter& standard = tw.printers.printer(0);
+    RecordingPrinter& chosen = tw.printers.printer(1);
+    QtProcesses processes;
+    FakeJava java{FakeJava::writesAll()};
+    QStringList closed;  // the margin dialogs the run closed, in order
+
+    PrintDesk()
+    {
+        f.lblpath.caption = tw.folder();
+        f.lblprinterdefault.caption = QStringLiteral("Padrao");
+        f.CMBPRINTER.text = QStringLiteral("Zebra");
+        f.lbljava.caption = java.folder();
+        tw.ws.processes = &processes;
+        QDir().mkpath(tw.path(QStringLiteral("tmp")));
+        g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
+        g.tem_logo1 = g.tem_logo2 = true;
+        f.pctlogo1.picture = logo(QStringLiteral("mervalk.jpg"));
+        f.pctlogo2.picture = logo(QStringLiteral("orvenna.jpg"));
+        margins(QStringLiteral("Margem_oculta1=0\r\nMargem_oculta11=40\r\nMargem_oculta2=2,2\r\nMx4045_1=0\r\n"
+                               "Mx4045_2=40\r\nMx4045=2,2\r\nPackX=2,2\r\nPackY=2,1\r\n"));
+    }
+
+    static Picture logo(const QString& file)
+    {
+        Picture pic;
+        pic.image = QImage(200, 40, QImage::Format_RGB32);
+        pic.image.fill(Qt::gray);
+        pic.file = file;
+        return pic;
+    }
+
+    // The settings file with these lines in "MargemOcultaZebra".
+    void margins(const QString& lines) const
+    {
+        tw.write(QStringLiteral("Pendrova.ini"), QStringLiteral("[MargemOcultaZebra]\r\n") + lines);
+    }
+    void removeSettings() const { QFile::remove(tw.path(QStringLiteral("Pendrova.ini"))); }
+
+    // Writes an order file and loads it as the window does for this label type.
+    void order(const QString& tipo, const QString& numero, const QString& word, const QStringList& lines)
+    {
+        tw.write(QStringLiteral("PEDIDO %1 %2.txt").arg(numero, word), lines.join(QStringLiteral("\r\n")) + "\r\n");
+        f.cmbtipo.text = tipo;
+        f.txtarquivo.text = numero;
+        f.cmb_referencia.clear();
+        carrega_pedido(p);
+    }
+
+    // A box-front order of one item, "4501237", with the given (quantity, size, EAN, master)
+    // lines. The brand caption it gets is "ORVENNA".
+    struct SizeLine {
+        QString qte, tamanho, ean, master;
+    };
+    void boxFrontOrder(const QString& tipo, const std::vector<SizeLine>& sizes, const QString& cor = "PRETO",
+                       const QString& descricao = "TENIS CASUAL")
+    {
+        QStringList lines{QStringLiteral("ORVENNA;PEDIDO 780001;LOJA EXEMPLO"),
+                          QStringLiteral("QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA")};
+        for (const SizeLine& s : sizes)
+            lines << QStringLiteral("%1;%2;%3;REF 1;%4;%5;%6;23;A;;2;L1")
+                         .arg(s.qte, cor, s.tamanho, descricao, s.ean, s.master);
+        order(tipo, QStringLiteral("780001"), QStringLiteral("FRENTE"), lines);
+    }
+    // Cells 38 x 2 and 39 x 1, both with codes.
+    void twoSizes(const QString& tipo, const QString& cor = "PRETO", const QString& descricao = "TENIS CASUAL")
+    {
+        boxFrontOrder(tipo, {{"2", "38", "789123456780", "4501237038"}, {"1", "39", "789123456781", "4501237039"}},
+                      cor, descricao);
+    }
+
+    void accessoryOrder(const QString& qte = QStringLiteral("3"), const QString& preco = QStringLiteral("149,90"))
+    {
+        order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
+              {QStringLiteral("MERVALK;PEDIDO 780002;LOJA EXEMPLO"),
+               QStringLiteral("QTDE;COR;TAMANHO;DESCRICAO;SEMANA;FAIXA;EAN;CODIGO;PRECO;SUFIXO;PROMOCAO;LOJA"),
+               QStringLiteral("%1;PRETO;U;BOLSA TIRACOLO;23;A;5601234000122;7001234001;%2;2;;L1").arg(qte, preco)});
+    }
+
+    // A carton of four volumes, master "4402318", pack codes 7891234500014, ...21, ...38, ...45.
+    void cartonOrder()
+    {
+        QStringList lines{QStringLiteral("MERVALK;PEDIDO 780003;DISTRIBUIDORA"),
+                          QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;SEMANA;"
+                                         "DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO")};
+        const char* eans[] = {"7891234500014", "7891234500021", "7891234500038", "7891234500045"};
+        for (int v = 1; v <= 4; ++v)
+            lines << QStringLiteral("24;01;4402318;PASSO FIRME LTDA;PRETO;TENIS CASUAL MASCULINO;%1;37 38 39;2 4 6;24;"
+                                    "32;CD CAJAMAR;%2/4;2026;VERAO;MASCULINO;01/12/2026")
+                         .arg(QString::fromLatin1(eans[v - 1]))
+                         .arg(v);
+        order(kCorrugado, QStringLiteral("780003"), QStringLiteral("CORRUGADO"), lines);
+    }
+    void volumes(const QString& first, const QString& last)
+    {
+        f.cmb_vol1.text = first;
+        f.cmb_vol2.text = last;
+    }
+
+    void run()
+    {
+        cmd_printacessorio_Click(p, [this](Program&, const QString& dialog) { closed << dialog; });
+    }
+
+    // The pages of the documents a printer ended, all in one list.
+    static std::vector<Page> printedOn(const RecordingPrinter& printer)
+    {
+        std::vector<Page> out;
+        for (const auto& doc : printer.documents())
+            out.insert(out.end(), doc.pages.begin(), doc.pages.end());
+        return out;
+    }
+    std::vector<Page> printed() const { return printedOn(chosen); }
+    // How many barcode pictures of each code a printer printed: one per label.
+    static QMap<QString, int> labelsByCodeOn(const RecordingPrinter& printer)
+    {
+        QMap<QString, int> out;
+        for (const Page& page : printedOn(printer))
+            for (const auto& op : page.ops)
+                if (op.kind == RecordingPrinter::Kind::Picture && !op.barcode.isEmpty())
+                    ++out[op.barcode];
+        return out;
+    }
+    QMap<QString, int> labelsByCode() const { return labelsByCodeOn(chosen); }
+    // Nothing drawn on either printer, nothing left open, and the default printer current.
+    bool nothingPrinted() const
+    {
+        return chosen.documents().empty() && !chosen.openDocument() && standard.documents().empty() &&
+               !standard.openDocument();
+    }
+    bool defaultCurrent() { return tw.printers.currentIndex() == 0; }
+};
+
+// Texts of a page, in drawing order.
+inline QStringList textsOf(const RecordingPrinter::Page& page)
+{
+    QStringList out;
+    for (const auto* op : page.texts())
+        out << op->text;
+    return out;
+}
