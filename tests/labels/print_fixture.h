@@ -31,10 +31,11 @@ struct PrintDesk {
     RecordingPrinter& standard = tw.printers.printer(0);
     RecordingPrinter& chosen = tw.printers.printer(1);
     QtProcesses processes;
-    FakeJava java{FakeJava::writesAll()};
+    FakeJava java;
     QStringList closed;  // the margin dialogs the run closed, in order
 
-    PrintDesk()
+    // javaBody: what the stand-in QR generator does (pack_support.h).
+    explicit PrintDesk(const QString& javaBody = FakeJava::writesAll()) : java(javaBody)
     {
         f.lblpath.caption = tw.folder();
         f.lblprinterdefault.caption = QStringLiteral("Padrao");

@@ -1,0 +1,148 @@
+#include "tests/labels/print_fixture.h"
+
+namespace {
+
+struct PrintCartonTest : ::testing::Test, PrintDesk {
+    PrintCartonTest() { cartonOrder(); }
+};
+
+TEST_F(PrintCartonTest, OnePagePerVolumeOfTheChosenRange)
+{
+    struct Case {
+        const char* first;
+        const char* last;
+        QStringList volumes;
+    };
+    const Case cases[] = {
+        {"1", "4", {"1/4", "2/4", "3/4", "4/4"}},
+        {"3", "1", {"3/4"}},  // a first volume past the last prints the first alone
+        {"2", "2", {"2/4"}},
+    };
+    // Each volume's pack code, as the QR image names it.
+    const QStringList codes{"7891234500014", "7891234500021", "7891234500038", "7891234500045"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + " to " + c.last);
+        PrintDesk d;
+        d.cartonOrder();
+        ASSERT_FALSE(d.f.Frame1.visible);
+        d.f.cmbtipo.text = "anything";  // the carton path does not look at the type
+        d.volumes(c.first, c.last);
+        d.run();
+        ASSERT_EQ(d.chosen.documents().size(), 1u);
+        const auto pages = d.printed();
+        ASSERT_EQ(pages.size(), static_cast<std::size_t>(c.volumes.size()));
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const QString volume = c.volumes[static_cast<int>(i)];
+            EXPECT_NE(pages[i].findText("Volume: " + volume), nullptr) << textsOf(pages[i]).join("|").toStdString();
+            EXPECT_NE(pages[i].findText(codes[volume.left(1).toInt() - 1]), nullptr);
+            EXPECT_NEAR(pages[i].sizeMm.width(), 158.75, 0.01);
+            EXPECT_NEAR(pages[i].sizeMm.height(), 158.75, 0.01);
+        }
+        EXPECT_TRUE(d.tw.messages.shown().empty());
+        EXPECT_TRUE(d.defaultCurrent());
+        EXPECT_EQ(d.g.codigo_marca, "K");
+    }
+}
+
+TEST_F(PrintCartonTest, VolumesThatAreNoNumbersPrintNothingAndTheRunStillEnds)
+{
+    for (const char* volume : {"", "x", "40000"}) {
+        SCOPED_TRACE(volume);
+        PrintDesk d;
+        d.cartonOrder();
+        d.volumes("1", volume);
+        d.run();
+        EXPECT_TRUE(d.nothingPrinted());
+        EXPECT_TRUE(d.java.calls().isEmpty());  // the pack layout was never called
+        EXPECT_TRUE(d.tw.messages.shown().empty());
+        EXPECT_TRUE(d.defaultCurrent());
+        // The page was still set up for the carton before the range was read.
+        EXPECT_EQ(d.chosen.height(), Twips{9000});
+    }
+}
+
+TEST_F(PrintCartonTest, NoQrImagesMeansTheLayoutsMessageAndNoPages)
+{
+    PrintDesk d{QStringLiteral("exit 0")};
+    d.cartonOrder();
+    d.volumes("1", "4");
+    d.run();
+    EXPECT_EQ(d.tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
+    EXPECT_TRUE(d.nothingPrinted());
+    EXPECT_TRUE(d.defaultCurrent());
+}
+
+TEST_F(PrintCartonTest, TheOlderLayoutWorksOnCopiesAndItsFailureEndsOnlyThatCall)
+{
+    f.pack_novo = false;
+    f.txtfornecedor1.text = "CALCADOS PASSO FIRME INDUSTRIA LTDA";
+    const QString fornecedor = f.txtfornecedor1.text, descricao = f.txtdescricao1.text;
+    const QString destino = f.txtdestino1.text, ean = f.txtean.text;
+    volumes("1", "2");
+    run();
+    // Its Code 39 symbol refuses the "|" of the pack-list entry, which ends the layout at the
+    // symbol of the first volume; the run still ends its document and restores the printer.
+    ASSERT_EQ(chosen.documents().size(), 1u);
+    const auto pages = printed();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].findText("CD - DESTINO"), nullptr);  // the older label's own caption
+    EXPECT_NE(pages[0].findText("CALCADOS PASSO FIRME"), nullptr);  // its copy cut to 20
+    EXPECT_TRUE(java.calls().isEmpty());  // no QR images for the older label
+    EXPECT_TRUE(tw.messages.shown().empty());
+    EXPECT_EQ(f.txtfornecedor1.text, fornecedor);
+    EXPECT_EQ(f.txtdescricao1.text, descricao);
+    EXPECT_EQ(f.txtdestino1.text, destino);
+    EXPECT_EQ(f.txtean.text, ean);
+    EXPECT_TRUE(defaultCurrent());
+}
+
+TEST_F(PrintCartonTest, TheCurrentLayoutLeavesTheWindowsFieldsAsTheyWere)
+{
+    volumes("1", "1");
+    const QString destino = f.txtdestino1.text, ean = f.txtean.text, departamento = f.txtdepartamento.text;
+    run();
+    ASSERT_EQ(printed().size(), 1u);
+    EXPECT_EQ(f.txtdestino1.text, destino);
+    EXPECT_EQ(f.txtean.text, ean);
+    EXPECT_EQ(f.txtdepartamento.text, departamento);
+}
+
+struct Print100x40Test : ::testing::Test, PrintDesk {};
+
+TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnThePrintersOwnHeight)
+{
+    twoSizes(kFrente);
+    f.cmbtipo.text = k100x40;
+    f.txtpreco.text = " ";
+    g.margem_oculta_col1 = 9, g.margem_oculta_col2 = 9, g.margem_oculta_topo = 9;
+    g.origem_x = 5, g.origem_y = 5;
+    g.coluna_etiqueta = 2;
+    chosen.setHeight(Twips{5000});
+    f.Frame2.visible = true;
+    run();
+    ASSERT_EQ(chosen.documents().size(), 1u);
+    const auto pages = printed();
+    ASSERT_EQ(pages.size(), 3u);  // 2 of size 38, then 1 of size 39
+    const QString codes[] = {"7891234567802", "7891234567802", "7891234567819"};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(i);
+        QStringList barcodes;
+        for (const auto& op : pages[i].ops)
+            if (!op.barcode.isEmpty())
+                barcodes << op.barcode;
+        EXPECT_EQ(barcodes, QStringList{codes[i]});
+        EXPECT_NEAR(pages[i].sizeMm.width(), 158.75, 0.01);
+        EXPECT_NEAR(pages[i].sizeMm.height(), twipsToMm(Twips{5000}), 0.01);
+        EXPECT_FALSE(textsOf(pages[i]).contains("Pedido: 780001"));  // no header on this branch
+    }
+    EXPECT_EQ(f.txtpreco.text, "0,00");
+    EXPECT_FLOAT_EQ(g.margem_oculta_col1, 3);
+    EXPECT_FLOAT_EQ(g.margem_oculta_col2, 45);
+    EXPECT_FLOAT_EQ(g.margem_oculta_topo, 3);
+    EXPECT_FLOAT_EQ(g.origem_x, 0);
+    EXPECT_FLOAT_EQ(g.origem_y, 0);
+    EXPECT_EQ(g.coluna_etiqueta, 2);  // not this branch's counter
+    EXPECT_TRUE(defaultCurrent());
+}
+
+}  // namespace
