@@ -1,6 +1,8 @@
 #define ZX_USE_UTF8 1
 #include "tests/alternative/altpack_support.h"
 
+#include "platform/qtprinter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,6 +148,32 @@ const Carton::Op* Carton::textAt(const Page& page, double y, double minX)
         if (op.kind == RecordingPrinter::Kind::Text && std::abs(op.y - y) < 1e-4 && op.x > minX)
             return &op;
     return nullptr;
+}
+
+QString printPdf(Carton& c, Layout layout, int from, int to)
+{
+    installFontSubstitutes();
+    QtPrinterSystem printers(c.t.files);
+    Workstation station{c.t.files, c.t.profile, printers, c.t.messages, c.t.screen};
+    station.processes = &c.processes;
+    Program program{station, c.f, c.t.g};
+    printers.makeCurrent(printers.count() - 1);
+    if (printers.deviceName(printers.count() - 1) != QtPrinterSystem::kFilePrinterName)
+        return {};
+
+    Printer& pr = printers.current();
+    pr.setScaleMode(ScaleMode::Millimetres);
+    pr.setWidth(Twips{9000});
+    pr.setHeight(Twips{9000});
+    pr.setPaperSize(Printer::kUserPaper);
+    pr.setFontName(c.t.g.fonte_etiqueta);
+    c.m_cd = c.f.txtdestino1.text;
+    c.m_codigo = c.f.txtean.text;
+    layout(program, c.t.g.codigo_marca, c.m_cd, c.f.txtarquivo.text, c.f.txtcodigo1.text, c.f.txtfornecedor1.text,
+           c.f.txtdescricao1.text, c.f.txtcor1.text, c.m_codigo, c.f.txtgrade1.text, c.f.txtgrade2.text,
+           c.f.txttotgrade.text, static_cast<int16_t>(from), static_cast<int16_t>(to), c.f.txtsemana1.text);
+    pr.endDoc();
+    return printers.writtenFiles().value(0);
 }
 
 QString decode(const QImage& image, bool qr)

@@ -90,6 +90,9 @@ struct Carton {
     std::optional<QString> error;  // the description of the error that ended the last run
 };
 
+// The same run through the PDF file printer; the file it wrote, or empty.
+QString printPdf(Carton& c, Layout layout, int from, int to);
+
 QString decode(const QImage& image, bool qr);
 
 QString builtQrlumoJar();

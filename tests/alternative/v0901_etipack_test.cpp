@@ -1,5 +1,6 @@
 #include "alternative/pack/v0901novo_etipack.h"
 #include "tests/alternative/altpack_support.h"
+#include "tests/common/pdftools.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -292,6 +293,36 @@ TEST(V0901EtiPack, VolumeRanges)
             ASSERT_NE(volume, nullptr);
             EXPECT_EQ(volume->text, QStringLiteral("Volume: %1/3").arg(k.from + static_cast<int>(i)));
         }
+    }
+}
+
+TEST(V0901EtiPackPdf, EveryVolumesQrDecodesToItsPackCode)
+{
+    ASSERT_TRUE(QFile::exists(altpack::builtQrlumoJar())) << "build the qrlumo target first";
+    ASSERT_FALSE(altpack::javaFolder().isEmpty()) << "no java on this machine";
+    Carton c;
+    ASSERT_TRUE(QFile::copy(altpack::builtQrlumoJar(), c.t.path(QStringLiteral("qrlumo.jar"))));
+    c.f.lbljava.caption = altpack::javaFolder();
+    const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("7891234500024"),
+                            QStringLiteral("7891234500031")};
+    QStringList entries;
+    for (int i = 0; i < codes.size(); ++i)
+        entries << c.master + u'|' + codes[i] + QStringLiteral("|%1/3").arg(i + 1);
+    c.pack(entries, 1, 3);
+    c.f.txtcampanha.text = QStringLiteral("VERAO EM MOVIMENTO");
+    c.t.g.margem_pack_x = 2.2f;
+    c.t.g.margem_pack_y = 2.1f;
+
+    const QString file = altpack::printPdf(c, kLayout, 1, 3);
+    ASSERT_FALSE(file.isEmpty());
+    EXPECT_TRUE(c.t.messages.shown().empty());
+    ASSERT_EQ(pdf::pageCount(file), 3);
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(altpack::decode(pdf::rasterise(file, page, 300), true), codes[page - 1]);
+        const QString text = pdf::text(file, page);
+        EXPECT_TRUE(text.contains(QStringLiteral("Volume: %1/3").arg(page))) << text.toStdString();
+        EXPECT_TRUE(text.contains(codes[page - 1]));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "alternative/pack/v2020_novo_etipack.h"
 #include "tests/alternative/altpack_support.h"
+#include "tests/common/pdftools.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -316,6 +317,27 @@ TEST(V2020EtiPack, VolumeRanges)
             ASSERT_NE(volume, nullptr);
             EXPECT_EQ(volume->text, QStringLiteral("Volume: %1/3").arg(k.from + static_cast<int>(i)));
         }
+    }
+}
+
+TEST(V2020EtiPackPdf, EachVolumesSymbolDecodesToTheFirst12CharactersOfItsEntry)
+{
+    Carton c;
+    prePack(c, 2);
+    c.f.txtcampanha.text = QStringLiteral("VERAO EM MOVIMENTO");
+    c.t.g.margem_pack_x = 2.2f;
+    c.t.g.margem_pack_y = 2.1f;
+
+    const QString file = altpack::printPdf(c, kLayout, 1, 2);
+    ASSERT_FALSE(file.isEmpty());
+    ASSERT_EQ(pdf::pageCount(file), 2);
+    for (int page = 1; page <= 2; ++page) {
+        SCOPED_TRACE(page);
+        const QString entry = c.f.lsteanpack.items.at(page - 1);
+        EXPECT_EQ(altpack::decode(pdf::rasterise(file, page, 300), false), entry.left(12));
+        const QString text = pdf::text(file, page);
+        EXPECT_TRUE(text.contains(QStringLiteral("Volume: %1/2").arg(page))) << text.toStdString();
+        EXPECT_TRUE(text.contains(entry)) << text.toStdString();
     }
 }
 
