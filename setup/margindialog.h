@@ -62,6 +62,8 @@ public:
     // The box by name and array element; raises "Invalid property index" for an unknown one.
     TextBox& box(const QString& name, int index = -1);
     bool isOpen() const { return open_; }
+    // A handler moved the focus to this box; the window gives it the focus and clears this.
+    TextBox* focusRequest = nullptr;
 
     // Opening: every box emptied, filled from its key when the settings file exists, a blank one
     // given its load standard; then the dialog's own loading.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -107,6 +108,10 @@ void MarginDialogView::run(void (MarginDialog::*handler)())
         return;
     }
     showModel();
+    if (TextBox* wanted = std::exchange(model_->focusRequest, nullptr))
+        for (size_t i = 0; i < edits_.size(); ++i)
+            if (&model_->boxes()[i].box == wanted)
+                edits_[i]->setFocus();
 }
 
 void MarginDialogView::showModel()

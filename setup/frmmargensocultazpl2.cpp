@@ -1,0 +1,65 @@
+#include "setup/frmmargensocultazpl2.h"
+
+#include "labels/product/imprime_acessorio_40_20_2.h"
+#include "labels/product/imprime_oculta_40_20_2.h"
+#include "labels/product/run_steps.h"
+#include "platform/vb.h"
+#include "setup/margenslayout.h"
+#include "setup/teste_margens.h"
+
+using namespace printrun;
+
+MarginDialogLayout layoutMargensOcultaZPL2()
+{
+    using namespace margenslayout;
+    MarginDialogLayout l = base("Calibrar Margens - Etiqueta Oculta - ZPL - 2 Colunas", "Etiqueta 40x20x2 ", 6615,
+                                4035, {240, 120, 6135, 3615}, 5175);
+    column(l, "Label2", {960, 480, 375, 255}, "Picture1", {360, 840, 1695, 615}, "txtmargem1", {840, 1680, 615, 285},
+           ini::kMargemOculta1, 0);
+    column(l, "Label3", {2880, 480, 375, 255}, "Picture2", {2160, 840, 1695, 615}, "txtmargem2",
+           {2760, 1680, 615, 285}, ini::kMargemOculta11, 1);
+    newValueCaption(l, {120, 1680, 735, 375});
+    top(l, "Margem Superior", {120, 2280, 1455, 255}, {720, 2520, 735, 285}, ini::kMargemOculta2, 2);
+    placeMarginButtons(l, 2880, {120, 2160, 4200}, {1815, 1815, 1815}, 495, {3, 4, 5});
+    return l;
+}
+
+FrmMargensOcultaZPL2::FrmMargensOcultaZPL2(Program& p) : MarginDialog(p.ws, layoutMargensOcultaZPL2()), p_(p) {}
+
+void FrmMargensOcultaZPL2::testPrint()
+{
+    MainForm& f = p_.form;
+    Globals& g = p_.g;
+    if (!testemargens::boxesFilled(p_, *this))
+        return;
+
+    selectChosenPrinter(p_);
+    g.coluna_etiqueta = 1;
+    onPrinter(p_, {millimetres()});
+    testemargens::marginsFromBoxes(
+        p_, *this, {&Globals::margem_oculta_col1, &Globals::margem_oculta_col2, &Globals::margem_oculta_topo});
+    onPrinter(p_, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
+    setBrandLetter(p_);
+    g.coluna_etiqueta = 1;
+
+    // The type is read now, not when the dialog opened; one full row either way.
+    if (f.cmbtipo.text == QStringLiteral("Oculta")) {
+        const int i = testemargens::firstPrintableSize(p_);
+        if (i >= 0)
+            tryStep([&] {
+                Imprime_Oculta_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text),
+                                       vb::Right(f.txtcodigo.text, 3), QString(f.lblmaster.caption),
+                                       QString(f.lblbarra.caption), QString(f.Label7[i].caption), 2,
+                                       vb::Trim(f.txtcor.text));
+            });
+    } else {
+        tryStep([&] {
+            Imprime_Acessorio_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
+                                      vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
+                                      QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),
+                                      2, QString(f.txtbandeira.text), QString(f.txtsemana.text),
+                                      QString(f.txtpromocao.text));
+        });
+    }
+    endRun(p_);
+}

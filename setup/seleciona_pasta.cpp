@@ -1,0 +1,13 @@
+#include "setup/seleciona_pasta.h"
+
+#include "platform/errors.h"
+
+QString seleciona_pasta(Workstation& ws, FolderPicker::Owner hwnd, const QString& titulo)
+{
+    if (!ws.folderPicker)
+        return {};
+    QString pasta;
+    if (!tryStep([&] { pasta = ws.folderPicker->browse(hwnd, titulo); }))
+        return {};
+    return pasta;
+}

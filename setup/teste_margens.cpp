@@ -1,0 +1,46 @@
+#include "setup/teste_margens.h"
+
+#include "orders/ret_codcomplemento.h"
+#include "platform/messages.h"
+#include "platform/vb.h"
+
+namespace testemargens {
+
+bool boxesFilled(Program& p, MarginDialog& dialog)
+{
+    for (MarginBox& b : dialog.boxes()) {
+        if (!vb::Trim(b.box.text).isEmpty())
+            continue;
+        tryStep([&] { p.ws.messages.show(QStringLiteral("Informe a Margem...")); });
+        dialog.focusRequest = &b.box;
+        return false;
+    }
+    return true;
+}
+
+void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<float Globals::*> variables)
+{
+    auto box = dialog.boxes().begin();
+    for (float Globals::*variable : variables) {
+        if (box == dialog.boxes().end())
+            break;
+        const QString text = box->box.text;
+        tryStep([&] { p.g.*variable = vb::CSng(text); });
+        ++box;
+    }
+}
+
+int firstPrintableSize(Program& p)
+{
+    MainForm& f = p.form;
+    for (int i = 0; i < MainForm::kSizeCells; ++i) {
+        if (vb::Trim(f.txtnumero[i].text).isEmpty())
+            continue;
+        tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
+        if (!f.lblbarra.caption.isEmpty())
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace testemargens

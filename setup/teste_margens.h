@@ -1,0 +1,23 @@
+#pragma once
+
+#include "form/program.h"
+#include "setup/margindialog.h"
+
+#include <initializer_list>
+
+// The steps the margin test prints share. Each goes on past a failure of its own, as the test
+// prints do.
+namespace testemargens {
+
+// False, with "Informe a Margem..." and the focus on the first blank box, when a box is blank.
+bool boxesFilled(Program& p, MarginDialog& dialog);
+
+// Each box's number, in box order, into its variable; a text that is no number leaves its
+// variable as it was.
+void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<float Globals::*> variables);
+
+// The first filled size cell whose codes are found, after ret_codcomplemento has put them into
+// lblbarra and lblmaster; -1 when there is none.
+int firstPrintableSize(Program& p);
+
+}  // namespace testemargens
