@@ -5,25 +5,25 @@
 #include "settings/printers.h"
 #include "settings/settings.h"
 
-#include <span>
 
 namespace printrun {
 
-const MarginFamily kBoxFrontMargins{{{{&ini::kMx4045_1, &Globals::margem_caixa_col1},
-                                      {&ini::kMx4045_2, &Globals::margem_caixa_col2},
-                                      {&ini::kMx4045, &Globals::margem_caixa_topo}}},
-                                    3,
-                                    false};
-const MarginFamily kHiddenMargins{{{{&ini::kMargemOculta1, &Globals::margem_oculta_col1},
-                                    {&ini::kMargemOculta11, &Globals::margem_oculta_col2},
-                                    {&ini::kMargemOculta2, &Globals::margem_oculta_topo}}},
-                                  3,
-                                  false};
-const MarginFamily kPackMargins{{{{&ini::kPackX, &Globals::margem_pack_x},
-                                  {&ini::kPackY, &Globals::margem_pack_y},
-                                  {nullptr, nullptr}}},
-                                2,
-                                true};
+namespace {
+
+using Entry = MarginFamily::Entry;
+constexpr Entry kBoxFront[]{{&ini::kMx4045_1, &Globals::margem_caixa_col1},
+                            {&ini::kMx4045_2, &Globals::margem_caixa_col2},
+                            {&ini::kMx4045, &Globals::margem_caixa_topo}};
+constexpr Entry kHidden[]{{&ini::kMargemOculta1, &Globals::margem_oculta_col1},
+                          {&ini::kMargemOculta11, &Globals::margem_oculta_col2},
+                          {&ini::kMargemOculta2, &Globals::margem_oculta_topo}};
+constexpr Entry kPack[]{{&ini::kPackX, &Globals::margem_pack_x}, {&ini::kPackY, &Globals::margem_pack_y}};
+
+}  // namespace
+
+const MarginFamily kBoxFrontMargins{kBoxFront, false};
+const MarginFamily kHiddenMargins{kHidden, false};
+const MarginFamily kPackMargins{kPack, true};
 
 void onPrinter(Program& p, std::initializer_list<PrinterStep> steps)
 {
@@ -96,15 +96,14 @@ void setBrandLetter(Program& p)
 void readMargins(Program& p, const MarginFamily& family)
 {
     Globals& g = p.g;
-    const auto entries = std::span(family.entries).first(family.count);
     if (family.presetFallback)
-        for (const auto& e : entries)
+        for (const Entry& e : family.entries)
             g.*e.variable = e.key->printFallback;
 
     bool fileFound = true;
     const QString path = settingsPath(p.ws.files);
     tryStep([&] { fileFound = p.ws.files.fileExists(path); });
-    for (const auto& e : entries) {
+    for (const Entry& e : family.entries) {
         if (!fileFound) {
             g.*e.variable = e.key->printFallback;
             continue;

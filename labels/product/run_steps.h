@@ -5,9 +5,9 @@
 #include "settings/keys.h"
 
 #include <QString>
-#include <array>
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 // The steps the paths of the print command share. Each goes on past a failing step, as the
 // command does: a printer, settings or conversion error drops that one step.
@@ -56,8 +56,7 @@ struct MarginFamily {
         const ini::MarginKey* key;
         float Globals::*variable;
     };
-    std::array<Entry, 3> entries;
-    int count;
+    std::span<const Entry> entries;
     // The pack margins start from their fallback before the file is read.
     bool presetFallback;
 };
