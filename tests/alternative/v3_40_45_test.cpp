@@ -217,6 +217,27 @@ TEST_F(V3BoxFrontTest, SizesByLength)
     }
 }
 
+TEST_F(V3BoxFrontTest, DigitGroupsFollowTheCodeAsGiven)
+{
+    struct Case {
+        QString codbar;
+        QString groups[2];
+    };
+    const Case cases[] = {
+        {"789123456789", {"789123", "456789"}},    // 12 digits: the second group is short
+        {"7891234567890", {"789123", "4567890"}},  // a wrong check digit is printed as given
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codbar.toStdString());
+        g.coluna_etiqueta = 1;
+        print({.codbar = c.codbar});
+        const auto& page = pages().at(0);
+        EXPECT_EQ(pictures(page).at(0)->barcode, "7891234567895");
+        expectText(page, {c.groups[0], kFont, 7, false, X + 15.8, Y + 39.8});
+        expectText(page, {c.groups[1], kFont, 7, false, X + 27.2, Y + 39.8});
+    }
+}
+
 TEST_F(V3BoxFrontTest, TwoAcrossWithTheBoxFrontMargins)
 {
     struct Case {
@@ -228,6 +249,7 @@ TEST_F(V3BoxFrontTest, TwoAcrossWithTheBoxFrontMargins)
     const Case cases[] = {
         {1, 3, {{X, XRight}, {X}}, 2},
         {2, 1, {{XRight}}, 1},
+        {0, 1, {{XRight}}, 1},  // any counter but 1 is the right-hand column
         {1, 0, {}, 1},
     };
     for (const Case& c : cases) {
