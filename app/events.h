@@ -13,7 +13,7 @@ struct MainWindowEvents {
     using Handler = std::function<void(Program&)>;
     using KeyHandler = std::function<void(Program&, int16_t& KeyAscii)>;
 
-    // Order and item loading (Parts 1.106, 1.110). The window itself already switches key
+    // Order and item loading. The window itself already switches key
     // preview for the three lists and moves on with Enter in them (so cmb_referencia1's own
     // got-focus and key-press handlers must not be wired as well: they would move twice).
     KeyHandler txtarquivo_KeyPress;    // a key typed in txtarquivo, already in capitals; Enter is 13
@@ -22,7 +22,7 @@ struct MainWindowEvents {
     Handler cmb_referencia_LostFocus;  // the same
     Handler cmb_referencia1_LostFocus; // the same
 
-    // The commands (Parts 3.101, 0.5).
+    // The commands.
     Handler cmd_printacessorio_Click;  // "&Imprimir Etiquetas"
     Handler cmd_calibra_Click;         // "&Calibrar Etiquetas"
     Handler cmd_parametro_Click;       // "&Parâmetro de Impressão"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// The field behaviour of Part 1.103 that belongs to the main window: highlight, the key filters
+// The field behaviour that belongs to the main window itself: highlight, the key filters
 // of its fields, the key preview switch of its lists, the totals. The view calls these with the
 // control an event happened to; the loaders' part of the same events runs through the hooks.
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 // The main window's load event: the sixteen steps of start-up in their order, each step that
-// fails skipped (Part 1.102). The focus is the view's business and is set after this.
+// fails skipped. The focus is the view's business and is set after this.
 void Form_Load(Program& p);
 
 // The caption start-up gives the window: the design caption and the release.

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-// The window-level commands and gestures of Part 1.102 besides start-up.
+// The window-level commands and gestures besides start-up.
 
 // "&Sair": writes the six "Config" keys in their order, as the fields hold them, then ends the
 // program through the hook; nothing else runs after it.

@@ -18,9 +18,8 @@ void place(Control& c, const char* container, int left, int top, int width, int 
     c.tabIndex = tab;
 }
 
-// The design of the window: positions and sizes of Part 1.102 where it gives them (the panels, the
-// buttons, the printer list, the product picture and the size grid of Part 1.107), and rows of
-// caption over field elsewhere. Text fields are 405 twips high, lists 360, captions 255.
+// The design of the window: the panels, the buttons, the printer list, the product picture and
+// the size grid where they sit on the original window, and rows of caption over field elsewhere. Text fields are 405 twips high, lists 360, captions 255.
 constexpr int kField = 405;
 constexpr int kList = 360;
 constexpr int kCaption = 255;

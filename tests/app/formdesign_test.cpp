@@ -1,4 +1,4 @@
-// The design values of the main window's model (Part 1.102).
+// The design values of the main window's model.
 #include "form/mainform.h"
 #include "tests/app/qtprint.h"
 

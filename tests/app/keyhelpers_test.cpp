@@ -1,4 +1,4 @@
-// The keyboard helpers of Part 1.103 and the size-grid procedures, as tables.
+// The keyboard helpers and the size-grid procedures, as tables.
 #include "form/grid.h"
 #include "platform/errors.h"
 #include "settings/fields.h"

@@ -1,4 +1,4 @@
-// Start-up over the model (Part 1.102), without widgets.
+// Start-up over the model, without widgets.
 #include "app/startup.h"
 #include "platform/errors.h"
 #include "settings/printers.h"

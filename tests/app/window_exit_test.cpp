@@ -1,4 +1,4 @@
-// The real window's exit, unload and double-clicks (Part 1.102).
+// The real window's exit, unload and double-clicks.
 #include "app/windowcommands.h"
 #include "tests/app/windowfixture.h"
 

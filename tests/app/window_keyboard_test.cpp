@@ -1,4 +1,4 @@
-// The real window under the keyboard (Part 1.103): moves, lists, filters, highlight, totals.
+// The real window under the keyboard: moves, lists, filters, highlight, totals.
 #include "app/fieldbehaviour.h"
 #include "app/qtmessages.h"
 #include "tests/app/windowfixture.h"
