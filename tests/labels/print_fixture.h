@@ -11,6 +11,11 @@
 #include <QImage>
 #include <QMap>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << "{\"" << l.join("\", \"").toStdString() << "\"}"; }
 
 // A workstation with two recording printers, the default "Padrao" and the chosen "Zebra", a
 // settings file, logos loaded and a fake QR generator: the state the window is in when the

@@ -1,0 +1,103 @@
+#define ZX_USE_UTF8 1
+#include "labels/product/cmd_printacessorio.h"
+#include "orders/carrega_pedido.h"
+#include "platform/qtprinter.h"
+#include "tests/common/pdftools.h"
+#include "tests/common/testworkstation.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <ZXing/ReadBarcode.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDpi = 600;
+
+QString decodeEan13(const QImage& page, double x0, double x1)
+{
+    const int left = qRound(x0 / 25.4 * kDpi), right = qMin(page.width(), qRound(x1 / 25.4 * kDpi));
+    const QImage band = page.copy(left, 0, right - left, page.height()).convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
+                                static_cast<int>(band.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(ZXing::BarcodeFormat::EAN13);
+    hints.setTryHarder(true);
+    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
+    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+}
+
+// The demo program folder, its first box-front order loaded, printing on the PDF file printer.
+struct DemoPrint : ::testing::Test {
+    TestWorkstation tw;
+    QtPrinterSystem printers{tw.files};
+    Workstation ws{tw.files, tw.profile, printers, tw.messages, tw.screen};
+    Program p{ws, tw.form, tw.g};
+    MainForm& f = tw.form;
+
+    DemoPrint()
+    {
+        const QString demo = sourceDir() + QStringLiteral("/demo");
+        QDirIterator it(demo, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString to = tw.path(QDir(demo).relativeFilePath(from));
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
+        f.lblpath.caption = tw.folder();
+        for (ImageControl* logo : {&f.pctlogo1, &f.pctlogo2}) {
+            logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
+            logo->picture.image.fill(Qt::darkGray);
+        }
+        tw.g.tem_logo1 = tw.g.tem_logo2 = true;
+        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
+        f.lblprinterdefault.caption = printers.current().deviceName();
+        f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+    }
+
+    void load(const QString& tipo, const QString& numero)
+    {
+        f.cmbtipo.text = tipo;
+        f.txtarquivo.text = numero;
+        carrega_pedido(p);
+        tw.messages.clear();
+    }
+};
+
+// Item "4501237": 2, 4, 6, 6, 4 and 2 pairs of sizes 38 to 43, two labels to a page.
+TEST_F(DemoPrint, EveryBoxFrontLabelOfTheItemDecodesToItsSizesCode)
+{
+    load(QStringLiteral("Frente de Caixa"), QStringLiteral("1400050831"));
+    ASSERT_EQ(f.txtcodigo.text, "4501237");
+    cmd_printacessorio_Click(p);
+    EXPECT_TRUE(tw.messages.shown().empty());
+    EXPECT_EQ(printers.current().deviceName(), f.lblprinterdefault.caption);
+    ASSERT_EQ(printers.writtenFiles().size(), 1);
+    const QString file = printers.writtenFiles().first();
+
+    const struct {
+        const char* code;
+        int labels;
+    } sizes[] = {{"7899123400018", 2}, {"7899123400025", 4}, {"7899123400032", 6},
+                 {"7899123400049", 6}, {"7899123400056", 4}, {"7899123400063", 2}};
+    QStringList want;
+    for (const auto& s : sizes)
+        for (int n = 0; n < s.labels; ++n)
+            want << QString::fromLatin1(s.code);
+    ASSERT_EQ(pdf::pageCount(file), want.size() / 2);
+    QStringList read;
+    for (int page = 1; page <= want.size() / 2; ++page) {
+        const QImage image = pdf::rasterise(file, page, kDpi);
+        ASSERT_FALSE(image.isNull());
+        read << decodeEan13(image, 0, 49) << decodeEan13(image, 49, 100);
+    }
+    EXPECT_EQ(read, want);
+    const QSizeF size = pdf::pageSizeMm(file, 1);
+    EXPECT_NEAR(size.width(), 158.75, 0.5);
+    EXPECT_NEAR(size.height(), 46.92, 0.5);
+    EXPECT_TRUE(pdf::text(file, 1).contains(QStringLiteral("SAPATO SOCIAL COURO")));
+}
+
+}  // namespace
