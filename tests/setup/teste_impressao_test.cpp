@@ -1,0 +1,260 @@
+// The test prints of the three margin dialogs on the recording printers: what the typed margins
+// become, which layout prints how many labels, and what stops a test.
+#include "setup/frmmargenscxzpl45.h"
+#include "setup/frmmargensocultazpl2.h"
+#include "setup/frmmargenspackzpl.h"
+#include "platform/vb.h"
+#include "tests/setup/calibra_fixture.h"
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QStringList textsOf(const RecordingPrinter::Page& page)
+{
+    QStringList out;
+    for (const auto* op : page.texts())
+        out << op->text;
+    return out;
+}
+
+struct TestePrint : ::testing::Test, CalibraDesk {
+    // Opens the dialog and types the boxes, in box order.
+    template <class Dialog>
+    std::unique_ptr<Dialog> typed(const QStringList& boxes)
+    {
+        auto d = std::make_unique<Dialog>(p);
+        d->Form_Load();
+        for (int i = 0; i < boxes.size(); ++i)
+            d->boxes()[static_cast<size_t>(i)].box.text = boxes[i];
+        return d;
+    }
+};
+
+TEST_F(TestePrint, BoxFrontPrintsOneRowOfTwoWithTheTypedMargins)
+{
+    boxFrontOrder(kFrente, {{"7", "38", "789123456780", "4501237038"}});
+    const QByteArray before = settingsFile();
+    auto d = typed<FrmMargensCxZPL45>({"2,5", "40", "3"});
+    d->cmd_teste_Click();
+
+    EXPECT_FLOAT_EQ(g.margem_caixa_col1, 2.5f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_col2, 40.0f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_topo, 3.0f);
+    ASSERT_EQ(printed().size(), 1u);
+    const auto codes = barcodes();
+    ASSERT_EQ(codes.size(), 2u);  // quantity 7 in the grid, still one row
+    EXPECT_TRUE(codes[0].barcode.startsWith(QStringLiteral("789123456780")));
+    EXPECT_NEAR(codes[1].x - codes[0].x, 40.0 - 2.5, 1e-4);
+    EXPECT_NEAR(codes[1].y, codes[0].y, 1e-4);
+    EXPECT_NEAR(printed()[0].sizeMm.height(), 2660 / 1440.0 * 25.4, 1e-3);
+    EXPECT_EQ(g.coluna_etiqueta, 1);
+    EXPECT_TRUE(defaultCurrent());
+    EXPECT_TRUE(d->isOpen());
+    EXPECT_EQ(d->box(QStringLiteral("txtmargem1")).text, QStringLiteral("2,5"));
+    EXPECT_EQ(settingsFile(), before);
+    EXPECT_TRUE(tw.messages.shown().empty());
+}
+
+TEST_F(TestePrint, TheFirstSizeWithCodesIsTheOnePrinted)
+{
+    boxFrontOrder(kFrente, {{"2", "37", "", "4501237037"}, {"1", "38", "789123456781", "4501237038"},
+                            {"4", "39", "789123456782", "4501237039"}});
+    struct Case {
+        const char* name;
+        QString tipo;
+        std::function<std::unique_ptr<MarginDialog>()> dialog;
+    };
+    const Case cases[] = {
+        {"box front", kFrente, [&] { return std::unique_ptr<MarginDialog>(typed<FrmMargensCxZPL45>({"0", "40", "3"})); }},
+        {"hidden", kOculta, [&] { return std::unique_ptr<MarginDialog>(typed<FrmMargensOcultaZPL2>({"3", "45", "3"})); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.cmbtipo.text = c.tipo;
+        const size_t before = barcodes().size();
+        c.dialog()->cmd_teste_Click();
+        const auto codes = barcodes();
+        ASSERT_EQ(codes.size(), before + 2);
+        EXPECT_TRUE(codes[before].barcode.startsWith(QStringLiteral("789123456781")));
+        EXPECT_TRUE(codes[before + 1].barcode.startsWith(QStringLiteral("789123456781")));
+    }
+}
+
+TEST_F(TestePrint, ABlankPriceBecomesNoPriceInTheWindow)
+{
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    f.txtpreco.text = QStringLiteral("  ");
+    typed<FrmMargensCxZPL45>({"0", "40", "3"})->cmd_teste_Click();
+    EXPECT_EQ(f.txtpreco.text, QStringLiteral("0,00"));
+    ASSERT_EQ(barcodes().size(), 2u);
+}
+
+TEST_F(TestePrint, BoxFrontStopsWhenTheWindowLeftItsTypeOrLacksALogo)
+{
+    struct Case {
+        const char* name;
+        QString tipo;
+        bool logos;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"type switched after the dialog opened", kOculta, true, {}},
+        {"a logo missing at start-up", kFrente, false, {QStringLiteral("O Arquivo do Logotipo não foi localizado")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        desk.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+        FrmMargensCxZPL45 d(desk.p);
+        d.Form_Load();
+        desk.f.cmbtipo.text = c.tipo;
+        desk.g.tem_logo2 = c.logos;
+        d.cmd_teste_Click();
+        EXPECT_TRUE(desk.nothingPrinted());
+        EXPECT_EQ(desk.tw.messages.texts(), c.messages);
+    }
+}
+
+TEST_F(TestePrint, BoxFrontWithoutADescriptionSaysSoAndPrints)
+{
+    // An item without a description still finds its codes: the order line has none either.
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}, QString(), QStringLiteral(" "));
+    ASSERT_TRUE(vb::Trim(f.txtdescricao.text).isEmpty());
+    typed<FrmMargensCxZPL45>({"0", "40", "3"})->cmd_teste_Click();
+    EXPECT_EQ(tw.messages.texts(), QStringList{QStringLiteral("Selecione o Item que deseja Imprimir")});
+    EXPECT_EQ(barcodes().size(), 2u);
+}
+
+TEST_F(TestePrint, HiddenAndAccessoryLayoutsFollowTheTypeAtTheClick)
+{
+    // The accessory layout lowers the column margins it is given; the hidden one leaves them.
+    accessoryOrder();
+    auto d = typed<FrmMargensOcultaZPL2>({"10", "50", "2,5"});
+    d->cmd_teste_Click();
+    auto codes = barcodes();
+    ASSERT_EQ(codes.size(), 2u);
+    EXPECT_TRUE(codes[0].barcode.startsWith(QStringLiteral("560123400012")));
+    EXPECT_FLOAT_EQ(g.margem_oculta_col1, 10.0f - 4.8f);
+    EXPECT_FLOAT_EQ(g.margem_oculta_col2, 50.0f - 1.5f);
+    EXPECT_FLOAT_EQ(g.margem_oculta_topo, 2.5f);
+    EXPECT_NEAR(printed()[0].sizeMm.height(), 1200 / 1440.0 * 25.4, 1e-3);
+    EXPECT_TRUE(defaultCurrent());
+
+    boxFrontOrder(kFrente, {{"7", "38", "789123456780", "4501237038"}});
+    f.cmbtipo.text = kOculta;
+    d->cmd_teste_Click();  // the same dialog, still open
+    codes = barcodes();
+    ASSERT_EQ(codes.size(), 4u);
+    EXPECT_TRUE(codes[2].barcode.startsWith(QStringLiteral("789123456780")));
+    EXPECT_TRUE(codes[3].barcode.startsWith(QStringLiteral("789123456780")));
+    EXPECT_FLOAT_EQ(g.margem_oculta_col1, 10.0f);
+    EXPECT_FLOAT_EQ(g.margem_oculta_col2, 50.0f);
+}
+
+TEST_F(TestePrint, ABlankBoxStopsTheTestWithTheFocusOnTheFirstBlankOne)
+{
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<MarginDialog>(Program&)> make;
+        QStringList boxes;
+        const char* focus;
+    };
+    auto cx = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensCxZPL45(prog)); };
+    auto oc = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); };
+    auto pk = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensPackZPL(prog)); };
+    const Case cases[] = {
+        {"box front, first and top blank", cx, {"", "40", ""}, "txtmargem1"},
+        {"box front, right column blanks", cx, {"1", "  ", "3"}, "txtmargem2"},
+        {"hidden, top blank", oc, {"1", "2", " "}, "txtmargemsuperior"},
+        {"pack, x blank", pk, {"", "3"}, "txtmargem1"},
+        {"pack, y blank", pk, {"3", ""}, "txtmargemsuperior"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tw.messages.clear();
+        g.margem_caixa_col2 = g.margem_oculta_col1 = g.margem_pack_y = -1;
+        auto d = c.make(p);
+        d->Form_Load();
+        for (int i = 0; i < c.boxes.size(); ++i)
+            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        d->cmd_teste_Click();
+        EXPECT_EQ(tw.messages.texts(), QStringList{QStringLiteral("Informe a Margem...")});
+        ASSERT_NE(d->focusRequest, nullptr);
+        EXPECT_EQ(d->focusRequest->name, QString::fromLatin1(c.focus));
+        EXPECT_TRUE(nothingPrinted());
+        EXPECT_FLOAT_EQ(g.margem_caixa_col2 + g.margem_oculta_col1 + g.margem_pack_y, -3.0f);  // nothing taken
+    }
+}
+
+TEST_F(TestePrint, AMarginThatIsNoNumberKeepsThePreviousValue)
+{
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    g.margem_caixa_col1 = 1.25f;
+    g.margem_caixa_topo = 4.0f;
+    typed<FrmMargensCxZPL45>({"-", "40", "2,,5"})->cmd_teste_Click();
+    EXPECT_FLOAT_EQ(g.margem_caixa_col1, 1.25f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_col2, 40.0f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_topo, 4.0f);
+    EXPECT_EQ(barcodes().size(), 2u);
+}
+
+TEST_F(TestePrint, PackPrintsOnePageForTheFirstChosenVolume)
+{
+    cartonOrder();
+    f.cmb_vol1.setListIndex(2);  // volumes 3 to 9
+    ASSERT_EQ(f.cmb_vol1.text, QStringLiteral("3"));
+    ASSERT_EQ(f.cmb_vol2.text, QStringLiteral("9"));
+    const QByteArray before = settingsFile();
+    auto d = typed<FrmMargensPackZPL>({"2,5", "2,1"});
+    d->cmd_teste_Click();
+
+    EXPECT_FLOAT_EQ(g.margem_pack_x, 2.5f);
+    EXPECT_FLOAT_EQ(g.margem_pack_y, 2.1f);
+    const auto pages = printed();
+    ASSERT_EQ(pages.size(), 1u) << tw.messages.texts().join("|").toStdString();
+    const QStringList texts = textsOf(pages[0]);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Volume: 3/9"))) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("7891234500030"))) << texts.join("|").toStdString();
+    EXPECT_NEAR(pages[0].sizeMm.height(), 9000 / 1440.0 * 25.4, 1e-3);
+    EXPECT_TRUE(defaultCurrent());
+    EXPECT_EQ(settingsFile(), before);
+}
+
+TEST_F(TestePrint, PackWithoutAVolumeOrAJavaFolderPrintsNothing)
+{
+    struct Case {
+        const char* name;
+        QString volume;
+        bool java;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"volume that is no number", QStringLiteral("x"), true, {}},
+        {"no Java folder set", QStringLiteral("1"), false,
+         {QStringLiteral("O Caminho do arquivo Java.exe não foi definido!")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        desk.cartonOrder();
+        desk.f.cmb_vol1.text = c.volume;
+        if (!c.java)
+            desk.f.lbljava.caption.clear();
+        FrmMargensPackZPL d(desk.p);
+        d.Form_Load();
+        d.cmd_teste_Click();
+        EXPECT_TRUE(desk.printed().empty());
+        EXPECT_EQ(desk.chosen.openDocument(), nullptr);
+        EXPECT_TRUE(desk.defaultCurrent());
+        // The pack layout's own messages follow the first one.
+        const QStringList shown = desk.tw.messages.texts();
+        EXPECT_EQ(shown.mid(0, c.messages.size()), c.messages);
+        EXPECT_EQ(shown.isEmpty(), c.messages.isEmpty());
+        EXPECT_TRUE(d.isOpen());
+    }
+}
+
+}  // namespace
