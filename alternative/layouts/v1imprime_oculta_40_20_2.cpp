@@ -51,16 +51,6 @@ DescriptionLines splitDescription(const QString& text, const TextWidth& width)
     return {vb::Left(text, i), vb::Mid(text, i + 1)};
 }
 
-// The barcode is drawn with the printer in pixels, as this layout always did; the millimetres
-// come back even when the barcode is refused, so whatever the caller prints next lands in place.
-struct PixelScale {
-    Printer& printer;
-    explicit PixelScale(Printer& p) : printer(p) { printer.setScaleMode(ScaleMode::Pixels); }
-    ~PixelScale() { printer.setScaleMode(ScaleMode::Millimetres); }
-    PixelScale(const PixelScale&) = delete;
-    PixelScale& operator=(const PixelScale&) = delete;
-};
-
 }  // namespace
 
 void V1_Imprime_Oculta_40_20_2(Program& program, QString& M_TIPO, const QString& m_descricao,
@@ -102,11 +92,7 @@ void V1_Imprime_Oculta_40_20_2(Program& program, QString& M_TIPO, const QString&
                 switch (e.field) {
                 case Field::Reference: printAt(printer, x, y, m_referencia); break;
                 case Field::Symbol: {
-                    {
-                        const PixelScale pixels(printer);
-                        form.txtbarra.text = m_codbar;
-                        drawLabelSymbol(program);
-                    }
+                    drawLabelSymbolInPixels(program, m_codbar);
                     paintElement(printer, form.Picture1.picture(), e, x, y);
                     break;
                 }

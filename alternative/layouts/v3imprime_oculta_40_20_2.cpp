@@ -67,16 +67,6 @@ DescriptionLines splitDescription(const QString& text, const TextWidth& width)
     return {vb::Left(text, i), vb::Mid(text, i + 1)};
 }
 
-// The barcode is drawn with the printer in pixels, as this layout always did; the millimetres
-// come back even when the barcode is refused, so whatever the caller prints next lands in place.
-struct PixelScale {
-    Printer& printer;
-    explicit PixelScale(Printer& p) : printer(p) { printer.setScaleMode(ScaleMode::Pixels); }
-    ~PixelScale() { printer.setScaleMode(ScaleMode::Millimetres); }
-    PixelScale(const PixelScale&) = delete;
-    PixelScale& operator=(const PixelScale&) = delete;
-};
-
 }  // namespace
 
 void v3Imprime_Oculta_40_20_2(Program& program, const QString& /*M_TIPO*/, const QString& m_descricao,
@@ -118,11 +108,7 @@ void v3Imprime_Oculta_40_20_2(Program& program, const QString& /*M_TIPO*/, const
                 switch (e.field) {
                 case Field::Reference: printAt(printer, x, y, m_referencia); break;
                 case Field::Symbol: {
-                    {
-                        const PixelScale pixels(printer);
-                        form.txtbarra.text = m_codbar;
-                        drawLabelSymbol(program);
-                    }
+                    drawLabelSymbolInPixels(program, m_codbar);
                     paintElement(printer, form.Picture1.picture(), e, x, y);
                     break;
                 }

@@ -73,16 +73,6 @@ DescriptionLines cutAtLimit(const QString& text, double limit, const TextWidth& 
     return {vb::Left(text, n), vb::Mid(text, n + 1)};
 }
 
-// The barcode is drawn with the printer in pixels, as this layout always did; the millimetres
-// come back even when the barcode is refused, so whatever the caller prints next lands in place.
-struct PixelScale {
-    Printer& printer;
-    explicit PixelScale(Printer& p) : printer(p) { printer.setScaleMode(ScaleMode::Pixels); }
-    ~PixelScale() { printer.setScaleMode(ScaleMode::Millimetres); }
-    PixelScale(const PixelScale&) = delete;
-    PixelScale& operator=(const PixelScale&) = delete;
-};
-
 }  // namespace
 
 void VoldImprime_Oculta_40_20_2(Program& program, const QString& M_TIPO, const QString& m_descricao,
@@ -133,11 +123,7 @@ void VoldImprime_Oculta_40_20_2(Program& program, const QString& M_TIPO, const Q
                 case Field::Rule: fillElement(printer, e, x, y); break;
                 case Field::Caption: printAt(printer, x, y, QStringLiteral("Ref.")); break;
                 case Field::Symbol: {
-                    {
-                        const PixelScale pixels(printer);
-                        form.txtbarra.text = m_codbar;
-                        drawLabelSymbol(program);
-                    }
+                    drawLabelSymbolInPixels(program, m_codbar);
                     paintElement(printer, form.Picture1.picture(), e, x, y);
                     break;
                 }

@@ -8,4 +8,9 @@ namespace labels {
 // the way every product label asks for it; the bar height factor is 1.
 void drawLabelSymbol(Program& program);
 
+// The same with the printer switched to pixels while the symbol is drawn, as the oldest hidden
+// labels do it: txtbarra takes the code first, and the millimetres come back even when the
+// barcode is refused, so whatever is printed next lands in place.
+void drawLabelSymbolInPixels(Program& program, const QString& code);
+
 }  // namespace labels
