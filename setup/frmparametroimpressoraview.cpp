@@ -173,7 +173,7 @@ void FrmParametroImpressoraView::changeEvent(QEvent* event)
 
 bool FrmParametroImpressoraView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && model_->isOpen()) {
         const auto handlers = focusHandlers_.value(watched);
         auto handler = event->type() == QEvent::FocusIn ? handlers.first : handlers.second;
         if (handler)

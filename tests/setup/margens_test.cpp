@@ -188,6 +188,34 @@ TEST_F(Janelas, HiddenAndAccessoryShareOneDialogThatIsNotReloadedWhileOpen)
     EXPECT_EQ(edit(dialogs.margin(SetupDialogs::kOculta), "txtmargem1")->text(), QStringLiteral("1,5"));
 }
 
+TEST_F(Janelas, TheBoxesTurnAPointIntoACommaAndColumnsTakeFourCharacters)
+{
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    f.cmb_referencia1.text = f.cmb_referencia.text;
+    for (const QString& tipo : {kFrente, kOculta, kCorrugado}) {
+        SCOPED_TRACE(tipo.toStdString());
+        f.cmbtipo.text = tipo;
+        cmd_calibra_Click(p, dialogs);
+        MarginDialogView* view = tipo == kFrente   ? dialogs.margin(SetupDialogs::kCaixa)
+                                 : tipo == kOculta ? dialogs.margin(SetupDialogs::kOculta)
+                                                   : dialogs.margin(SetupDialogs::kPack);
+        ASSERT_TRUE(view);
+        const struct {
+            const char* box;
+            const char* typed;
+            const char* shown;
+        } boxes[] = {{"txtmargem1", "-1.25x", "-1,2"}, {"txtmargemsuperior", "12.3 45", "12,345"}};
+        for (const auto& b : boxes) {
+            QLineEdit* e = edit(view, b.box);
+            ASSERT_TRUE(e) << b.box;
+            e->clear();
+            QTest::keyClicks(e, QString::fromLatin1(b.typed));
+            EXPECT_EQ(e->text(), QString::fromLatin1(b.shown)) << b.box;
+            EXPECT_EQ(e->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight) << b.box;
+        }
+    }
+}
+
 TEST_F(Janelas, APrintRunClosesAnOpenMarginDialogAndWhatWasTypedIsLost)
 {
     boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});

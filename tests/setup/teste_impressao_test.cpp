@@ -223,6 +223,28 @@ TEST_F(TestePrint, PackPrintsOnePageForTheFirstChosenVolume)
     EXPECT_EQ(settingsFile(), before);
 }
 
+TEST_F(TestePrint, PackBeforeAnyOrderLoadTakesTheOlderLayout)
+{
+    cartonOrder();
+    struct Case {
+        const char* caption;
+        bool qrImages;  // the current layout paints the QR images; the older one a Code 39 symbol
+    };
+    const Case cases[] = {{"F", false}, {"T", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        f.lblpacknovo.caption = QString::fromLatin1(c.caption);
+        const size_t before = printed().size();
+        typed<FrmMargensPackZPL>({"3", "3"})->cmd_teste_Click();
+        const auto pages = printed();
+        ASSERT_EQ(pages.size(), before + 1);
+        bool qr = false;
+        for (const Op& op : pages.back().ops)
+            qr = qr || (op.kind == RecordingPrinter::Kind::Picture && op.file.contains(QStringLiteral("7891234500")));
+        EXPECT_EQ(qr, c.qrImages);
+    }
+}
+
 TEST_F(TestePrint, PackWithoutAVolumeOrAJavaFolderPrintsNothing)
 {
     struct Case {
