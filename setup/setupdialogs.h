@@ -18,6 +18,8 @@ public:
     // parent: the window the margin dialogs belong to; the printer-parameters dialog has none.
     explicit SetupDialogs(Program& p, QWidget* parent = nullptr);
     ~SetupDialogs();
+    // The window the margin dialogs opened from now on belong to; it may be made after the host.
+    void setParent(QWidget* parent) { parent_ = parent; }
     SetupDialogs(const SetupDialogs&) = delete;
     SetupDialogs& operator=(const SetupDialogs&) = delete;
 
