@@ -2,13 +2,18 @@
 #include "app/frmpadrao.h"
 #include "app/qtkeystrokes.h"
 #include "app/qtmessages.h"
+#include "app/wiring.h"
 #include "form/globals.h"
 #include "form/mainform.h"
 #include "form/program.h"
 #include "platform/filesystem.h"
+#include "platform/processes.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
+#include "platform/rawsender.h"
 #include "platform/screen.h"
+#include "setup/qtfolderpicker.h"
+#include "setup/setupdialogs.h"
 
 #include <QApplication>
 
@@ -23,17 +28,22 @@ int main(int argc, char** argv)
     QtMessages messages;
     GuiScreen screen;
     QtKeystrokes keystrokes;
+    QtProcesses processes;
+    BatchFileSender rawSender(processes, BatchFileSender::standardPorts());
+    QtFolderPicker folderPicker;
     Workstation ws{files, profile, printers, messages, screen};
     ws.keystrokes = &keystrokes;
+    ws.processes = &processes;
+    ws.rawSender = &rawSender;
+    ws.folderPicker = &folderPicker;
     MainForm form;
     Globals globals;
     Program program{ws, form, globals};
 
-    // The order loaders (txtarquivo, cmbtipo, cmb_referencia, cmb_referencia1), the print
-    // command, the dialogs and the closing of the margin dialogs are wired here.
-    MainWindowEvents events;
-
-    FrmPadrao window(program, events);
+    FrmPadrao window(program, MainWindowEvents{});
+    // The margin dialogs belong to the window; the printer-parameters dialog stands on its own.
+    SetupDialogs dialogs(program, &window);
+    window.events() = programEvents(dialogs);
     messages.setParent(&window);
     messages.setBeforeShow([&] {
         keystrokes.dropPending();

@@ -1,0 +1,22 @@
+#include "app/wiring.h"
+
+#include "labels/product/cmd_printacessorio.h"
+#include "orders/handlers.h"
+#include "setup/setupdialogs.h"
+
+MainWindowEvents programEvents(SetupDialogs& dialogs)
+{
+    MainWindowEvents e;
+    // cmb_referencia1's own got-focus and key-press handlers stay out: the window already switches
+    // key preview and moves on with Enter in its lists.
+    e.txtarquivo_KeyPress = txtarquivo_KeyPress;
+    e.txtarquivo_LostFocus = txtarquivo_LostFocus;
+    e.cmbtipo_LostFocus = cmbtipo_LostFocus;
+    e.cmb_referencia_LostFocus = cmb_referencia_LostFocus;
+    e.cmb_referencia1_LostFocus = cmb_referencia1_LostFocus;
+    e.closeDialog = dialogs.closer();
+    e.cmd_printacessorio_Click = [&dialogs](Program& p) { cmd_printacessorio_Click(p, dialogs.closer()); };
+    e.cmd_calibra_Click = [&dialogs](Program& p) { cmd_calibra_Click(p, dialogs); };
+    e.cmd_parametro_Click = [&dialogs](Program&) { cmd_parametro_Click(dialogs); };
+    return e;
+}

@@ -1,0 +1,156 @@
+#define ZX_USE_UTF8 1
+#include "app/frmpadrao.h"
+#include "app/qtkeystrokes.h"
+#include "app/wiring.h"
+#include "orders/ret_codcomplemento.h"
+#include "platform/qtprinter.h"
+#include "platform/vb.h"
+#include "setup/setupdialogs.h"
+#include "tests/app/qtprint.h"
+#include "tests/common/pdftools.h"
+#include "tests/common/testworkstation.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <ZXing/ReadBarcode.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDpi = 600;
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Every EAN-13 on a row of 40 mm labels: the left and the right label are read apart.
+QStringList decodeRow(const QImage& page)
+{
+    QStringList out;
+    const int labelWidth = qRound(40 / 25.4 * kDpi);
+    for (int left : {0, labelWidth}) {
+        const QImage band =
+            page.copy(left, 0, labelWidth, page.height()).convertToFormat(QImage::Format_Grayscale8);
+        const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
+                                    static_cast<int>(band.bytesPerLine()));
+        ZXing::DecodeHints hints;
+        hints.setFormats(ZXing::BarcodeFormat::EAN13);
+        hints.setTryHarder(true);
+        const ZXing::Result r = ZXing::ReadBarcode(view, hints);
+        if (r.isValid())
+            out << QString::fromStdString(r.text());
+    }
+    return out;
+}
+
+// The real program as a user starts it: the demo program folder, the window with its handlers,
+// and the PDF file printer.
+struct WindowPrint : ::testing::Test {
+    TestWorkstation t;
+    QtPrinterSystem printers{t.files};
+    QtKeystrokes keys;
+    Workstation ws{t.files, t.profile, printers, t.messages, t.screen};
+    Program program{ws, t.form, t.g};
+    std::unique_ptr<FrmPadrao> window;
+    std::unique_ptr<SetupDialogs> dialogs;
+
+    void SetUp() override
+    {
+        const QString demo = sourceDir() + QStringLiteral("/demo");
+        QDirIterator it(demo, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            t.writeBytes(QDir(demo).relativeFilePath(from), [&] {
+                QFile f(from);
+                return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            }());
+        }
+        ws.keystrokes = &keys;
+        window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
+        dialogs = std::make_unique<SetupDialogs>(program, window.get());
+        window->events() = programEvents(*dialogs);
+        window->load();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        settle();
+    }
+
+    template <class W>
+    W* child(const QString& name) const
+    {
+        return window->findChild<W*>(name);
+    }
+
+    void typeOrder(const QString& number)
+    {
+        QLineEdit* order = child<QLineEdit>(QStringLiteral("txtarquivo"));
+        ASSERT_NE(order, nullptr);
+        order->setFocus(Qt::MouseFocusReason);
+        settle();
+        order->selectAll();
+        for (const QChar c : number) {
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), static_cast<Qt::Key>(c.unicode()), QString(c),
+                                Qt::NoModifier);
+            settle();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowPrint, ADemoOrderPrintsFromTheButtonWithEveryCodeReadable)
+{
+    // The program offers the file printer last; choose it as the operator would.
+    QComboBox* printerList = child<QComboBox>(QStringLiteral("CMBPRINTER"));
+    ASSERT_NE(printerList, nullptr);
+    ASSERT_EQ(printerList->itemText(printerList->count() - 1), QtPrinterSystem::kFilePrinterName);
+    printerList->setCurrentIndex(printerList->count() - 1);
+    settle();
+    ASSERT_EQ(t.form.CMBPRINTER.text, QtPrinterSystem::kFilePrinterName);
+
+    typeOrder(QStringLiteral("1400050831"));
+    ASSERT_EQ(t.form.LBLMERVALK.caption, QStringLiteral("MERVAL K"));
+    ASSERT_FALSE(t.form.cmb_referencia.text.isEmpty()) << "the demo order was not loaded";
+
+    // What the grid asks for, by the program's own code lookup: each filled cell's EAN-13 as
+    // many times as its quantity.
+    QStringList expected;
+    for (int k = 0; k < MainForm::kSizeCells; ++k) {
+        if (!t.form.txtnumero[k].visible || vb::Trim(t.form.txtnumero[k].text).isEmpty())
+            continue;
+        ret_codcomplemento(program, t.form.Label7[k].caption);
+        for (int n = vb::CInt(t.form.txtnumero[k].text); n > 0; --n)
+            expected << t.form.lblbarra.caption;
+    }
+    ASSERT_FALSE(expected.isEmpty());
+
+    QPushButton* print = child<QPushButton>(QStringLiteral("cmd_printacessorio"));
+    ASSERT_NE(print, nullptr);
+    t.messages.clear();  // start-up may have named fonts this machine lacks
+    QTest::mouseClick(print, Qt::LeftButton);
+    settle();
+
+    // Nothing went wrong on the way.
+    EXPECT_TRUE(t.messages.shown().empty()) << t.messages.texts().join(u'|').toStdString();
+    ASSERT_EQ(printers.writtenFiles().size(), 1);
+    const QString file = printers.writtenFiles().first();
+    const int pages = pdf::pageCount(file);
+    EXPECT_EQ(pages, (expected.size() + 1) / 2);
+    QStringList decoded;
+    for (int page = 1; page <= pages; ++page)
+        decoded << decodeRow(pdf::rasterise(file, page, kDpi));
+    EXPECT_EQ(decoded, expected);
+    // The run ends on the printer that was the default at start-up.
+    EXPECT_EQ(printers.current().deviceName(), t.form.lblprinterdefault.caption);
+}
