@@ -23,7 +23,7 @@ QRect pixels(const Control& c)
 }  // namespace
 
 FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       p_(p),
       model_(std::make_unique<FrmParametroImpressora>(p))
 {

@@ -287,6 +287,10 @@ TEST_F(Janelas, TheParametersDialogIsOneWindowReadOnceAndReadAgainWhenReopened)
     EXPECT_FALSE(view->isModal());
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Parâmetro de Impressão"));
     EXPECT_EQ(view->parent(), nullptr);
+    // A primary window of its own (a tool window would not count): while it is open, closing the
+    // main window does not end the program.
+    EXPECT_EQ(view->windowType(), Qt::Window);
+    EXPECT_TRUE(view->testAttribute(Qt::WA_QuitOnClose));
     auto* path = view->findChild<QLineEdit*>(QStringLiteral("TXTPATH"));
     ASSERT_TRUE(path);
     EXPECT_EQ(path->text(), tw.folder());
