@@ -200,9 +200,14 @@ bool ProfileFile::write(const QString& file, const QString& section, const std::
         return files_.writeBytes(file, cp1252::encode(serialise(sections)));
     }
 
+    // The program saves what was typed, blanks around it included, and shows it so when read
+    // back: such a value goes between quotes, which every reader takes off again.
     QString v = *value;
-    while (v.startsWith(u' ') || v.startsWith(u'\t'))
-        v.remove(0, 1);
+    const bool surrounded = !v.isEmpty() && (v.front() == u' ' || v.front() == u'\t' || v.back() == u' ' ||
+                                             v.back() == u'\t');
+    const bool quoted = v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front();
+    if (surrounded || quoted)
+        v = u'"' + v + u'"';
     if (existing) {
         if (existing->value == v && bytes)
             return true;  // the same value again leaves the file untouched

@@ -21,8 +21,9 @@ public:
     Read read(const QString& file, const QString& section, const QString& key, const QString& defaultValue,
               int bufferSize) const;
 
-    // Writes one key, creating the file and the section when missing. No value deletes the key;
-    // no key deletes the section. False when the file cannot be written.
+    // Writes one key, creating the file and the section when missing. A value with blanks around
+    // it is written between quotes, so that it reads back as it was given. No value deletes the
+    // key; no key deletes the section. False when the file cannot be written.
     bool write(const QString& file, const QString& section, const std::optional<QString>& key,
                const std::optional<QString>& value) const;
 

@@ -33,10 +33,9 @@ TEST_F(WindowTest, SairWritesTheSixConfigKeysInOrderAndEndsTheProgram)
     QTest::mouseClick(child<QPushButton>(QStringLiteral("cmd_sair")), Qt::LeftButton);
     settle();
     EXPECT_EQ(ended, 1);
-    // The profile file keeps a value's trailing blanks only until the next key is written, as the
-    // workstation's profile calls do; the last key keeps them (see WindowCommandsTest).
+    // Values are saved as they stand, blanks included.
     EXPECT_EQ(t->form.txtcliente.text, QStringLiteral("LOJA  "));
-    EXPECT_EQ(iniText(*t), before + QStringLiteral("[Config]\r\nReferencia=LOJA\r\narquivo=1400050831\r\nLote=3\r\n"
+    EXPECT_EQ(iniText(*t), before + QStringLiteral("[Config]\r\nReferencia=\"LOJA  \"\r\narquivo=1400050831\r\nLote=3\r\n"
                                                   "Intensidade=\r\nVelocidade=\r\nTipo=Frente de Caixa\r\n"));
     // Nothing of the window runs after it: not even the unload.
     window->close();
@@ -195,8 +194,8 @@ TEST(WindowCommandsTest, SairAndUnloadWithoutTheWindow)
     cmd_sair_Click(t.program, events);
     EXPECT_TRUE(ended);
     EXPECT_EQ(QString::fromLatin1(t.readBytes(QStringLiteral("Pendrova.ini"))),
-              QStringLiteral("[Config]\r\nReferencia=A\r\narquivo=9\r\nLote=\r\nIntensidade=\r\nVelocidade=\r\n"
-                             "Tipo=Oculta  \r\n"));
+              QStringLiteral("[Config]\r\nReferencia=\"A  \"\r\narquivo=9\r\nLote=\r\nIntensidade=\r\nVelocidade=\r\n"
+                             "Tipo=\"Oculta  \"\r\n"));
     Form_Unload(t.program, MainWindowEvents{});  // no dialogs wired: nothing to close
     Form_Resize(t.form);
     EXPECT_EQ(t.form.width, 11250);

@@ -61,8 +61,8 @@ TEST_F(OrderSearch, FindsTheFileOfTheNumberAndFamily)
             ASSERT_GE(f.cmb_referencia.listCount(), 1);
             EXPECT_EQ(f.cmb_referencia.items.at(0), c.firstKey);
             EXPECT_TRUE(f.cmd_printacessorio.visible);
-            // The profile file reads values back without surrounding blanks.
-            EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), vb::Trim(c.numero));
+            // The number as typed, blanks around it included.
+            EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), c.numero);
         }
     }
 }

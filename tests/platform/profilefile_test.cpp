@@ -104,7 +104,7 @@ TEST_F(ProfileFixture, WriteReplacesInPlaceAndKeepsOtherLines)
 {
     t.writeBytes(QStringLiteral("t.ini"),
                  "; top comment\n[Impressora]\n  Path = /x \n\nJava=\n[margem]\nA=1\n; tail\n");
-    ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("IMPRESSORA"), QStringLiteral("PATH"), QStringLiteral("  /novo")));
+    ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("IMPRESSORA"), QStringLiteral("PATH"), QStringLiteral("/novo")));
     ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("Margem"), QStringLiteral("B"), QStringLiteral("2,2")));
     ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("Nova"), QStringLiteral("K"), QString()));
     EXPECT_EQ(bytes(), QByteArray("; top comment\r\n[Impressora]\r\nPath=/novo\r\nJava=\r\n[margem]\r\nA=1\r\nB=2,2\r\n"
@@ -119,13 +119,24 @@ TEST_F(ProfileFixture, TheSameValueAgainLeavesTheFileUntouched)
     EXPECT_EQ(bytes(), original);
 }
 
-TEST_F(ProfileFixture, ValuesKeepTrailingBlanksAndNoneDeletes)
+TEST_F(ProfileFixture, ValuesWithBlanksAroundThemReadBackAsGivenAndNoneDeletes)
 {
-    ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("x  ")));
-    EXPECT_EQ(bytes(), QByteArray("[S]\r\nA=x  \r\n"));
-    // A later rewrite writes every line trimmed, as the workstation's calls do.
+    struct {
+        const char* value;
+        const char* line;
+    } rows[] = {{"x  ", "A=\"x  \""}, {"  2,5 ", "A=\"  2,5 \""}, {"\"q\"", "A=\"\"q\"\""}, {"a b", "A=a b"},
+                {"", "A="}, {"\"half", "A=\"half"}};
+    for (const auto& r : rows) {
+        const QString value = QString::fromUtf8(r.value);
+        ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), QStringLiteral("A"), value));
+        EXPECT_EQ(bytes(), QByteArray("[S]\r\n") + r.line + "\r\n") << r.value;
+        EXPECT_EQ(read(QStringLiteral("S"), QStringLiteral("A")), value) << r.value;
+    }
+    // A later rewrite keeps them.
+    ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), QStringLiteral("A"), QStringLiteral(" x ")));
     ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), QStringLiteral("B"), QStringLiteral("y")));
-    EXPECT_EQ(bytes(), QByteArray("[S]\r\nA=x\r\nB=y\r\n"));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nA=\" x \"\r\nB=y\r\n"));
+    EXPECT_EQ(read(QStringLiteral("S"), QStringLiteral("A")), QStringLiteral(" x "));
     ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), QStringLiteral("A"), std::nullopt));
     EXPECT_EQ(bytes(), QByteArray("[S]\r\nB=y\r\n"));
     ASSERT_TRUE(t.profile.write(ini(), QStringLiteral("S"), std::nullopt, std::nullopt));

@@ -104,9 +104,8 @@ TEST(MargensTest, SavingWritesEveryKeyAndABlankBoxAsItsStandard)
             d->boxes()[i].box.text = QStringLiteral("  ");
         d->cmd_gravar_Click();
         EXPECT_FALSE(d->isOpen());
-        // The box goes to the writer as typed; the settings file itself keeps no blanks around a
-        // value unless it is quoted.
-        EXPECT_EQ(margin(tw, kind.keys[0]), QStringLiteral("2,5"));
+        // The box is saved as typed, blanks around it included.
+        EXPECT_EQ(margin(tw, kind.keys[0]), QStringLiteral(" 2,5 "));
         for (int i = 1; i < kind.keys.size(); ++i)
             EXPECT_EQ(margin(tw, kind.keys[i]), kind.standards[i]) << kind.keys[i].toStdString();
     }

@@ -227,7 +227,7 @@ TEST(MarginDialogViewTest, ShowsTheModelWithoutBlockingAndFiltersTyping)
     settle();
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(setting(t, "ColunaA"), u"1,5");
-    EXPECT_EQ(setting(t, "ColunaB"), u"7");
+    EXPECT_EQ(setting(t, "ColunaB"), u" 7 ");  // saved as typed
 }
 
 TEST(MarginDialogViewTest, TheCloseBoxWritesNothingAndTestKeepsTheWindow)
