@@ -158,7 +158,11 @@ std::optional<QStringList> FileSystem::readLines(const QString& path) const
     const auto bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
-    const QString text = cp1252::decode(*bytes);
+    return splitLines(cp1252::decode(*bytes));
+}
+
+QStringList FileSystem::splitLines(const QString& text)
+{
     QStringList lines;
     QString line;
     for (int i = 0; i < text.size(); ++i) {

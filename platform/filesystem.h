@@ -37,6 +37,8 @@ public:
     std::optional<QByteArray> readBytes(const QString& path) const;
     // Text lines in Windows-1252; a line ends at CR LF, CR or LF.
     std::optional<QStringList> readLines(const QString& path) const;
+    // The lines of a text by the same rule; an empty last line is no line.
+    static QStringList splitLines(const QString& text);
     // Writes through a temporary file and a rename: readers see the old file or the new one.
     bool writeBytes(const QString& path, const QByteArray& bytes) const;
 

@@ -51,23 +51,7 @@ struct Section {
 std::vector<Section> parse(const QString& text)
 {
     std::vector<Section> sections(1);  // lines before the first header
-    QStringList lines;
-    QString line;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines << line;
-            line.clear();
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty())
-        lines << line;
-
-    for (const QString& raw : lines) {
+    for (const QString& raw : FileSystem::splitLines(text)) {
         const QString t = trimBlanksTabs(raw);
         if (t.isEmpty())
             continue;

@@ -47,24 +47,7 @@ constexpr double kDescriptionLimit = 23;  // mm, at 6 pt
 // the limit, stays whole on the first line instead of searching on.
 DescriptionLines splitDescription(const QString& text, const TextWidth& width)
 {
-    if (width(text) < kDescriptionLimit)
-        return {text, {}};
-    bool beforeDigit = false;
-    const int i = firstPrefix(text, width, [&](int n, double w) {
-        if (w <= kDescriptionLimit)
-            return false;
-        if (isBreakAt(text, n)) {
-            beforeDigit = false;
-            return true;
-        }
-        beforeDigit = isDigitAt(text, n) && !isDigitAt(text, n - 1);
-        return beforeDigit;
-    });
-    if (i == 0)
-        return {text, {}};
-    if (beforeDigit)
-        return {vb::Left(text, i - 1), vb::Mid(text, i)};
-    return {vb::Left(text, i), vb::Mid(text, i + 1)};
+    return breakAtSeparatorOrDigit(text, width, kDescriptionLimit);
 }
 
 }  // namespace

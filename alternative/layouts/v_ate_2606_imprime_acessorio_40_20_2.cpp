@@ -72,16 +72,7 @@ constexpr double kDescriptionLimit = 52;  // mm, in "Franklin Gothic Medium" 7 p
 // description exactly as wide as the limit fits, so every description ends up on the label.
 DescriptionLines splitDescription(const QString& text, const TextWidth& width)
 {
-    if (width(text) < kDescriptionLimit)
-        return {text, {}};
-    const int n = firstPrefix(text, width, [](int, double w) { return w > kDescriptionLimit; });
-    if (n == 0)
-        return {text, {}};
-    int k = lastBreak(text, n);
-    if (k == 0)
-        k = std::max(n - 1, 1);
-    const QString first = vb::Trim(vb::Left(text, k));
-    return {first, vb::Mid(text, vb::Len(first) + 1)};
+    return breakAtLastSeparatorOrCut(text, width, kDescriptionLimit);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "platform/vb.h"
 
+#include <algorithm>
+
 namespace labels {
 
 QString withoutLineBreaks(const QString& text)
@@ -36,6 +38,42 @@ bool isBreakAt(const QString& text, int n, QStringView breaks)
 bool isDigitAt(const QString& text, int n)
 {
     return n >= 1 && n <= text.size() && text.at(n - 1) >= u'0' && text.at(n - 1) <= u'9';
+}
+
+DescriptionLines breakAtSeparatorOrDigit(const QString& text, const TextWidth& width, double limit)
+{
+    if (width(text) < limit)
+        return {text, {}};
+    bool beforeDigit = false;
+    const int i = firstPrefix(text, width, [&](int n, double w) {
+        if (w <= limit)
+            return false;
+        if (isBreakAt(text, n)) {
+            beforeDigit = false;
+            return true;
+        }
+        beforeDigit = isDigitAt(text, n) && !isDigitAt(text, n - 1);
+        return beforeDigit;
+    });
+    if (i == 0)
+        return {text, {}};
+    if (beforeDigit)
+        return {vb::Left(text, i - 1), vb::Mid(text, i)};
+    return {vb::Left(text, i), vb::Mid(text, i + 1)};
+}
+
+DescriptionLines breakAtLastSeparatorOrCut(const QString& text, const TextWidth& width, double limit)
+{
+    if (width(text) < limit)
+        return {text, {}};
+    const int n = firstPrefix(text, width, [limit](int, double w) { return w > limit; });
+    if (n == 0)
+        return {text, {}};
+    int k = lastBreak(text, n);
+    if (k == 0)
+        k = std::max(n - 1, 1);
+    const QString first = vb::Trim(vb::Left(text, k));
+    return {first, vb::Mid(text, vb::Len(first) + 1)};
 }
 
 }  // namespace labels

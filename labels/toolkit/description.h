@@ -31,4 +31,14 @@ struct DescriptionLines {
     QString second;
 };
 
+// The hidden labels' rule: once a prefix is wider than the limit, break after a blank, "-", "/"
+// or ".", or before a digit that follows a non-digit, whichever comes first. A description that
+// is not wider than the limit, or has no such break, stays whole on the first line.
+DescriptionLines breakAtSeparatorOrDigit(const QString& text, const TextWidth& width, double limit);
+
+// The accessory labels' rule: at the first prefix wider than the limit, break at the rightmost
+// separator up to there; without one, cut just before that prefix's last character. The first
+// line is trimmed; the second is the rest after it.
+DescriptionLines breakAtLastSeparatorOrCut(const QString& text, const TextWidth& width, double limit);
+
 }  // namespace labels
