@@ -5,7 +5,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-TEST(FormDesignTest, TabIndexesOfPart1102AreUniqueAndInPlace)
+TEST(FormDesignTest, TabIndexesOfTheDesignAreUniqueAndInPlace)
 {
     MainForm f;
     struct {

@@ -64,7 +64,7 @@ TEST_F(WindowTest, ThreePrintersTheSecondSelected)
     EXPECT_EQ(t->form.lblprinterdefault.caption, QStringLiteral("Argox"));
 }
 
-TEST_F(WindowTest, TheLayoutOfPart1102)
+TEST_F(WindowTest, TheLayoutOfTheDesign)
 {
     start();
     struct {
