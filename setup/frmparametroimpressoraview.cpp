@@ -203,7 +203,8 @@ void FrmParametroImpressoraView::showModel()
         refresh();
 }
 
-void FrmParametroImpressoraView::reject() { close(); }
+// Escape closes nothing: only the save, "&Sair" and the close box close the dialog.
+void FrmParametroImpressoraView::reject() {}
 
 void FrmParametroImpressoraView::closeEvent(QCloseEvent* event)
 {

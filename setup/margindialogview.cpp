@@ -121,7 +121,8 @@ void MarginDialogView::showModel()
             edits_[i]->setText(model_->boxes()[i].box.text);
 }
 
-void MarginDialogView::reject() { close(); }
+// Escape closes nothing: only "&Gravar Margens", "&Sair" and the close box close the dialog.
+void MarginDialogView::reject() {}
 
 void MarginDialogView::closeEvent(QCloseEvent* event)
 {
@@ -134,19 +135,37 @@ void MarginDialogView::closeEvent(QCloseEvent* event)
 
 MarginEdit::MarginEdit(MarginDialog& model, int box, QWidget* parent) : QLineEdit(parent), model_(model), box_(box) {}
 
+// The character code a key press gives the box's handler, as the workstation's keyboard gives
+// it: Backspace, Enter and Escape, Ctrl with a letter as 1 to 26, a typed character; 0 for a key
+// that types nothing (arrows, Delete, Tab), which the line edit handles itself.
+static int16_t typedCode(const QKeyEvent& e)
+{
+    switch (e.key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    default: break;
+    }
+    const Qt::KeyboardModifiers m = e.modifiers();
+    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
+        return e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z ? static_cast<int16_t>(1 + (e.key() - Qt::Key_A)) : 0;
+    const QString text = e.text();
+    if (text.size() != 1 || !text[0].isPrint())
+        return 0;
+    // No single-byte key code: the filters would drop it too.
+    return text[0].unicode() > 0xFF ? int16_t{-1} : static_cast<int16_t>(text[0].unicode());
+}
+
 void MarginEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString text = event->text();
-    // Only typed characters go through the filter, as key presses did; arrows, Tab and Delete pass.
-    const bool typed = text.size() == 1 && (text[0].isPrint() || event->key() == Qt::Key_Backspace);
-    if (!typed || text[0].unicode() > 0xFF) {
-        if (typed)
-            return;  // no single-byte key code: the filters would drop it too
+    const int16_t code = typedCode(*event);
+    if (code == 0) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const int16_t code = event->key() == Qt::Key_Backspace ? int16_t{8} : static_cast<int16_t>(text[0].unicode());
-    const int16_t kept = model_.KeyPress(box_, code);
+    // A dropped key is taken here, so that neither a paste nor the dialog's Escape follows it.
+    const int16_t kept = code < 0 ? int16_t{0} : model_.KeyPress(box_, code);
     if (kept == 0)
         return;
     if (kept == code) {

@@ -10,6 +10,7 @@
 #include "tests/setup/calibra_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -213,6 +214,48 @@ TEST_F(Janelas, TheBoxesTurnAPointIntoACommaAndColumnsTakeFourCharacters)
             EXPECT_EQ(e->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight) << b.box;
         }
     }
+}
+
+// Control keys and Escape are keys typed in a box too: the filter drops them, so nothing is
+// pasted or cut and the dialog stays open with what was typed; Escape closes neither dialog.
+TEST_F(Janelas, ControlKeysAndEscapeChangeNoBoxAndCloseNoDialog)
+{
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    cmd_calibra_Click(p, dialogs);
+    QPointer<MarginDialogView> view = dialogs.margin(SetupDialogs::kCaixa);
+    ASSERT_TRUE(view);
+    QApplication::clipboard()->setText(QStringLiteral("ab9"));
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        char16_t typed;  // the control character the keyboard sends with the key
+    } keys[] = {
+        {"paste", Qt::Key_V, Qt::ControlModifier, 0x16},
+        {"cut", Qt::Key_X, Qt::ControlModifier, 0x18},
+        {"escape", Qt::Key_Escape, Qt::NoModifier, 0x1b},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.name);
+        QLineEdit* e = edit(view, "txtmargem2");
+        ASSERT_TRUE(e);
+        e->setText(QStringLiteral("12"));
+        e->selectAll();
+        QTest::sendKeyEvent(QTest::Click, e, k.key, QString(QChar(k.typed)), k.modifiers);
+        settle();
+        ASSERT_FALSE(view.isNull());
+        EXPECT_EQ(dialogs.margin(SetupDialogs::kCaixa), view.data());
+        EXPECT_EQ(e->text(), QStringLiteral("12"));
+    }
+
+    cmd_parametro_Click(dialogs);
+    QPointer<FrmParametroImpressoraView> parametros = dialogs.parametros();
+    ASSERT_TRUE(parametros);
+    QTest::sendKeyEvent(QTest::Click, parametros->findChild<QLineEdit*>(QStringLiteral("TXTPATH")), Qt::Key_Escape,
+                        QStringLiteral("\x1b"), Qt::NoModifier);
+    settle();
+    EXPECT_FALSE(parametros.isNull());
+    EXPECT_EQ(dialogs.parametros(), parametros.data());
 }
 
 TEST_F(Janelas, APrintRunClosesAnOpenMarginDialogAndWhatWasTypedIsLost)
