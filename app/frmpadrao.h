@@ -27,8 +27,8 @@ public:
     // Start-up: Form_Load, the model shown, and the focus on the first field that can take it.
     void load();
     // Shows the model. The window calls it after every handler; code that changes the model
-    // outside the window's events (a dialog) calls it too.
-    void refresh();
+    // outside the window's events (a dialog it owns, by this name) calls it too.
+    Q_INVOKABLE void refresh();
 
     Program& program() { return program_; }
     MainWindowEvents& events() { return events_; }

@@ -154,3 +154,26 @@ TEST_F(WindowPrint, ADemoOrderPrintsFromTheButtonWithEveryCodeReadable)
     // The run ends on the printer that was the default at start-up.
     EXPECT_EQ(printers.current().deviceName(), t.form.lblprinterdefault.caption);
 }
+
+TEST_F(WindowPrint, AMarginTestPrintShowsInTheWindowThePriceItSet)
+{
+    QComboBox* printerList = child<QComboBox>(QStringLiteral("CMBPRINTER"));
+    ASSERT_NE(printerList, nullptr);
+    printerList->setCurrentIndex(printerList->count() - 1);
+    settle();
+    ASSERT_EQ(t.form.CMBPRINTER.text, QtPrinterSystem::kFilePrinterName);
+    typeOrder(QStringLiteral("1400050831"));
+    ASSERT_FALSE(t.form.cmb_referencia.text.isEmpty()) << "the demo order was not loaded";
+    t.form.txtpreco.text.clear();
+    window->refresh();
+
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmd_calibra")), Qt::LeftButton);
+    settle();
+    MarginDialogView* margins = dialogs->margin(SetupDialogs::kCaixa);
+    ASSERT_NE(margins, nullptr);
+    margins->findChild<QPushButton*>(QStringLiteral("cmd_teste"))->click();
+    settle();
+    ASSERT_EQ(printers.writtenFiles().size(), 1);
+    EXPECT_EQ(t.form.txtpreco.text, QStringLiteral("0,00"));
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("txtpreco"))->text(), QStringLiteral("0,00"));
+}
