@@ -29,7 +29,9 @@ struct RealGenerator : ::testing::Test {
 TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
 {
     const QString master = QStringLiteral("4402318");
-    const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("PRE-PACK 12&A"), QStringLiteral("0001")};
+    // Byte 0x81 is no character of the code page; it keeps its own value, as the program reads it.
+    const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("PRE-PACK 12&A"), QStringLiteral("0001"),
+                            QStringLiteral("PP") + QChar(0x81) + u'1'};
     QStringList pack;
     for (int i = 0; i < codes.size(); ++i)
         pack << master + u'|' + codes[i] + QStringLiteral("|%1/3").arg(i + 1);

@@ -10,7 +10,6 @@ import com.google.zxing.qrcode.decoder.ErrorCorrectionLevel;
 import java.awt.image.BufferedImage;
 import java.io.IOException;
 import java.io.StringReader;
-import java.nio.charset.Charset;
 import java.nio.file.DirectoryStream;
 import java.nio.file.Files;
 import java.nio.file.Path;
@@ -108,9 +107,30 @@ public final class Qrlumo {
         return null;
     }
 
+    /**
+     * Bytes 0x80 to 0x9F of the workstation's code page, as the program reads them: the five bytes
+     * the code page leaves undefined keep their own value, where Java's decoder would make them
+     * U+FFFD and so name another file than the one the program looks for.
+     */
+    private static final char[] HIGH = {
+        '\u20AC', '\u0081', '\u201A', '\u0192', '\u201E', '\u2026', '\u2020', '\u2021',
+        '\u02C6', '\u2030', '\u0160', '\u2039', '\u0152', '\u008D', '\u017D', '\u008F',
+        '\u0090', '\u2018', '\u2019', '\u201C', '\u201D', '\u2022', '\u2013', '\u2014',
+        '\u02DC', '\u2122', '\u0161', '\u203A', '\u0153', '\u009D', '\u017E', '\u0178',
+    };
+
+    static String decode(byte[] bytes) {
+        StringBuilder out = new StringBuilder(bytes.length);
+        for (byte b : bytes) {
+            int u = b & 0xFF;
+            out.append(u >= 0x80 && u <= 0x9F ? HIGH[u - 0x80] : (char) u);
+        }
+        return out.toString();
+    }
+
     /** The request is written in the workstation's single-byte code page, without a declaration. */
     static List<Pack> readRequest(Path request) throws Exception {
-        String text = new String(Files.readAllBytes(request), Charset.forName("windows-1252"));
+        String text = decode(Files.readAllBytes(request));
         DocumentBuilderFactory factory = DocumentBuilderFactory.newInstance();
         factory.setFeature(XMLConstants.FEATURE_SECURE_PROCESSING, true);
         factory.setFeature("http://apache.org/xml/features/disallow-doctype-decl", true);
