@@ -36,6 +36,7 @@ TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
     for (int i = 0; i < codes.size(); ++i)
         pack << master + u'|' + codes[i] + QStringLiteral("|%1/3").arg(i + 1);
     pack << master + QStringLiteral("|../fora|3/3");  // refused, and nothing lands outside tmp
+    pack << master + QStringLiteral("|C") + QChar(0x01) + QStringLiteral("|3/3");  // refused alone
     fillCarton(ws.form, master, pack, 1, 3);
 
     ASSERT_TRUE(Gera_QrCode(ws.program));

@@ -123,7 +123,13 @@ public final class Qrlumo {
         StringBuilder out = new StringBuilder(bytes.length);
         for (byte b : bytes) {
             int u = b & 0xFF;
-            out.append(u >= 0x80 && u <= 0x9F ? HIGH[u - 0x80] : (char) u);
+            if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
+                // XML has no place for these, and one would fail the whole request; as a tab the
+                // code that holds it is refused alone, like every code with a control character.
+                out.append('\t');
+            } else {
+                out.append(u >= 0x80 && u <= 0x9F ? HIGH[u - 0x80] : (char) u);
+            }
         }
         return out.toString();
     }
