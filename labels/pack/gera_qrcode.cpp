@@ -16,20 +16,25 @@ const QString kJava = QStringLiteral("java");
 #endif
 const QString kRequisicao = QStringLiteral("tmp\\qr.xml");
 
-// Codes and folders are text inside elements; the generator reads them with an XML parser.
+// Codes and folders are text inside elements; the generator reads them with an XML parser. A
+// character the code page lacks (a folder name can hold any) goes as a character reference, so
+// the request still names the real folder.
 QString escapaXml(const QString& s)
 {
     QString out;
     out.reserve(s.size());
-    for (const QChar c : s) {
+    for (const char32_t c : s.toUcs4()) {
+        const QString um = QString::fromUcs4(&c, 1);
         if (c == u'&')
             out += QStringLiteral("&amp;");
         else if (c == u'<')
             out += QStringLiteral("&lt;");
         else if (c == u'>')
             out += QStringLiteral("&gt;");
+        else if (c != u'?' && cp1252::encode(um) == "?")
+            out += QStringLiteral("&#%1;").arg(static_cast<uint>(c));
         else
-            out += c;
+            out += um;
     }
     return out;
 }

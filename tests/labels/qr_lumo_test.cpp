@@ -67,4 +67,18 @@ TEST_F(RealGenerator, ExitsNonZeroWhenAnImageCannotBeMade)
     EXPECT_NE(java.exitCode(), 0);
 }
 
+TEST_F(RealGenerator, WritesIntoAFolderWhoseNameTheCodePageLacks)
+{
+    const QString folder = ws.path(QStringLiteral("tmp/Łódź 日本/"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ws.writeBytes(QStringLiteral("tmp/qr.xml"), requisicaoQr({QStringLiteral("C1")}, folder));
+
+    QProcess java;
+    java.setWorkingDirectory(ws.folder());
+    java.start(javaFolder() + QStringLiteral("/java"), {QStringLiteral("-jar"), QStringLiteral("qrlumo.jar")});
+    ASSERT_TRUE(java.waitForFinished(60000));
+    EXPECT_EQ(java.exitCode(), 0);
+    EXPECT_EQ(decodeQr(QImage(folder + QStringLiteral("C1.jpg"), "JPEG")), QStringLiteral("C1"));
+}
+
 }  // namespace
