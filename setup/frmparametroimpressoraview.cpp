@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/units.h"
+#include "setup/margindialogview.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,6 +32,7 @@ FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(m.caption);
+    setFont(dialogFont());
     setFixedSize(FrmParametroImpressora::kWidth / kTwipsPerPixel, FrmParametroImpressora::kHeight / kTwipsPerPixel);
 
     QHash<QString, QWidget*> frames;
@@ -73,6 +75,7 @@ FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* pare
             common(c, w);
         } else if constexpr (std::is_same_v<T, Label>) {
             auto* w = new QLabel(c.caption, parentWidget);
+            w->setWordWrap(true);
             common(c, w);
         } else if constexpr (std::is_same_v<T, TipButton> || std::is_same_v<T, CommandButton>) {
             auto* w = new QPushButton(c.caption, parentWidget);

@@ -20,6 +20,13 @@ QRect pixels(const Control& c)
 
 }  // namespace
 
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 QString MarginDialogView::objectNameOf(const QString& name, int index)
 {
     return index < 0 ? name : name + u'_' + QString::number(index);
@@ -34,6 +41,7 @@ MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget*
     setModal(false);
     setWindowTitle(layout.caption);
     setFixedSize(layout.width / kTwipsPerPixel, layout.height / kTwipsPerPixel);
+    setFont(dialogFont());
 
     auto* frame = new QGroupBox(layout.frame.caption, this);
     frame->setObjectName(layout.frame.name);
@@ -43,6 +51,7 @@ MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget*
         auto* label = new QLabel(c.label.caption, frame);
         label->setObjectName(objectNameOf(c.label.name, c.index));
         label->setGeometry(pixels(c.label));
+        label->setWordWrap(true);
         if (c.centred)
             label->setAlignment(Qt::AlignCenter);
     }

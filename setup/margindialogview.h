@@ -3,11 +3,15 @@
 #include "setup/margindialog.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QLineEdit>
 #include <memory>
 #include <vector>
 
 class QPushButton;
+
+// The font the dialogs show their texts in: the workstation's dialog font.
+QFont dialogFont();
 
 // The window of a margin dialog: widgets built from the model's layout, each named as its
 // control ("txtmargem1", an array element as "txtmargem1_3"), shown without blocking the main

@@ -1,6 +1,7 @@
 // The three margin dialogs of the running labels: what they show and save, and the calibration
 // command and the print command opening and closing them in their windows.
 #include "labels/product/cmd_printacessorio.h"
+#include "platform/qtprinter.h"
 #include "platform/folderpicker.h"
 #include "settings/settings.h"
 #include "setup/frmmargenscxzpl45.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -256,6 +258,37 @@ TEST_F(Janelas, ControlKeysAndEscapeChangeNoBoxAndCloseNoDialog)
     settle();
     EXPECT_FALSE(parametros.isNull());
     EXPECT_EQ(dialogs.parametros(), parametros.data());
+}
+
+// Every caption a dialog shows can be read whole in its place: laid out as the label lays it out,
+// no line is wider than the label and the letters of every line lie inside it.
+TEST_F(Janelas, TheDialogsShowEveryCaptionWhole)
+{
+    installFontSubstitutes();  // as the program does at start
+    boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
+    f.cmb_referencia1.text = f.cmb_referencia.text;
+    for (const QString& tipo : {kFrente, kOculta, kCorrugado}) {
+        f.cmbtipo.text = tipo;
+        cmd_calibra_Click(p, dialogs);
+    }
+    cmd_parametro_Click(dialogs);
+    settle();
+    const QWidget* views[] = {dialogs.margin(SetupDialogs::kCaixa), dialogs.margin(SetupDialogs::kOculta),
+                              dialogs.margin(SetupDialogs::kPack), dialogs.parametros()};
+    for (const QWidget* view : views) {
+        ASSERT_TRUE(view);
+        for (const QLabel* label : view->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(view) || label->text().isEmpty())
+                continue;
+            SCOPED_TRACE(view->objectName().toStdString() + " " + label->objectName().toStdString());
+            const QFontMetrics metrics = label->fontMetrics();
+            const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+            const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000), flags, label->text());
+            const int lines = std::max(1, qRound(double(needed.height()) / metrics.lineSpacing()));
+            EXPECT_LE(needed.width(), label->width());
+            EXPECT_LE((lines - 1) * metrics.lineSpacing() + metrics.ascent(), label->height());
+        }
+    }
 }
 
 TEST_F(Janelas, APrintRunClosesAnOpenMarginDialogAndWhatWasTypedIsLost)
