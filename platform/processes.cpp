@@ -1,6 +1,7 @@
 #include "platform/processes.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QThread>
 #include <map>
 #include <vector>
@@ -36,6 +37,17 @@ std::optional<Processes::Id> QtProcesses::start(const QString& program, const QS
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
+    // File names pass between us and the child in UTF-8: a child started from a plain "C" locale
+    // would spell the image of a code such as "AÇ1" otherwise.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString ctype = !environment.value(QStringLiteral("LC_ALL")).isEmpty() ? environment.value(QStringLiteral("LC_ALL"))
+                          : !environment.value(QStringLiteral("LC_CTYPE")).isEmpty()
+                              ? environment.value(QStringLiteral("LC_CTYPE"))
+                              : environment.value(QStringLiteral("LANG"));
+    if (!ctype.contains(QStringLiteral("UTF-8"), Qt::CaseInsensitive) &&
+        !ctype.contains(QStringLiteral("utf8"), Qt::CaseInsensitive))
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process->setProcessEnvironment(environment);
 #ifdef Q_OS_UNIX
     // A group of its own, so that ending a hung program also ends what it started.
     process->setChildProcessModifier([] { ::setpgid(0, 0); });

@@ -1,0 +1,46 @@
+#include "platform/processes.h"
+#include "tests/common/testworkstation.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Runs a small script in the program folder and answers what it wrote into "out.txt".
+QString runScript(TestWorkstation& t, const QString& body)
+{
+    t.write(QStringLiteral("run.sh"), QStringLiteral("#!/bin/sh\n") + body + u'\n');
+    QFile::setPermissions(t.path(QStringLiteral("run.sh")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QtProcesses processes;
+    const auto id = processes.start(t.path(QStringLiteral("run.sh")), {QStringLiteral("um"), QStringLiteral("dois três")},
+                                    t.folder());
+    EXPECT_TRUE(id.has_value());
+    if (!id)
+        return {};
+    EXPECT_EQ(processes.wait(*id, 30s), Processes::Wait::Ended);
+    return QString::fromUtf8(t.readBytes(QStringLiteral("out.txt"))).trimmed();
+}
+
+}  // namespace
+
+TEST(QtProcessesTest, ArgumentsAndWorkingFolderReachTheProgramAsGiven)
+{
+    TestWorkstation t;
+    EXPECT_EQ(runScript(t, QStringLiteral("printf '%s|%s|%s' \"$1\" \"$2\" \"$(pwd)\" > out.txt")),
+              QStringLiteral("um|dois três|") + t.folder());
+}
+
+TEST(QtProcessesTest, TheChildNamesFilesInUtf8WhateverOurLocale)
+{
+    TestWorkstation t;
+    const QByteArray before = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "C");
+    const QString charmap = runScript(t, QStringLiteral("locale charmap > out.txt"));
+    if (before.isEmpty())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", before);
+    EXPECT_EQ(charmap, QStringLiteral("UTF-8"));
+}
