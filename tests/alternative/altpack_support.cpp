@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "tests/alternative/altpack_support.h"
 
 #include "platform/qtprinter.h"
@@ -7,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <ZXing/ReadBarcode.h>
+#include "tests/common/symbols.h"
 
 namespace altpack {
 
@@ -178,17 +177,9 @@ QString printPdf(Carton& c, Layout layout, int from, int to)
 
 QString decode(const QImage& image, bool qr)
 {
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(qr ? ZXing::BarcodeFormat::QRCode : ZXing::BarcodeFormat::Code39);
-    hints.setTryHarder(true);
-    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+    return symbols::read(image, qr ? ZXing::BarcodeFormat::QRCode : ZXing::BarcodeFormat::Code39);
 }
 
-QString builtQrlumoJar() { return binaryDir() + QStringLiteral("/programa/qrlumo.jar"); }
 
 QString javaFolder()
 {

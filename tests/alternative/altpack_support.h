@@ -95,7 +95,7 @@ QString printPdf(Carton& c, Layout layout, int from, int to);
 
 QString decode(const QImage& image, bool qr);
 
-QString builtQrlumoJar();
+
 QString javaFolder();
 
 }  // namespace altpack

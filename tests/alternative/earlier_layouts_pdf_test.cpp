@@ -1,79 +1,16 @@
-#define ZX_USE_UTF8 1
 #include "alternative/layouts/imprime_preco_40_20_2.h"
 #include "alternative/layouts/v1imprime_40_45_2.h"
 #include "alternative/layouts/voldimprime_oculta_40_20_2.h"
-#include "platform/qtprinter.h"
-#include "tests/common/pdftools.h"
-#include "tests/common/testworkstation.h"
+#include "tests/common/labelpdf.h"
 
-#include <QPainter>
 #include <algorithm>
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kDpi = 600;
-
-int px(double mm) { return qRound(mm / 25.4 * kDpi); }
-
 // The layouts printed through the file printer, with the page a caller of each stock would set up.
-struct EarlierLayoutsPrinted : ::testing::Test {
-    TestWorkstation tw;
-    QtPrinterSystem printers{tw.files};
-    Workstation ws{tw.files, tw.profile, printers, tw.messages, tw.screen};
-    Program program{ws, tw.form, tw.g};
-
-    EarlierLayoutsPrinted()
-    {
-        printers.makeCurrent(printers.count() - 1);
-        EXPECT_EQ(printers.deviceName(printers.count() - 1), QtPrinterSystem::kFilePrinterName);
-        tw.form.pctlogo1.picture = logo(Qt::darkGray);
-        tw.form.pctlogo2.picture = logo(Qt::gray);
-        tw.g.coluna_etiqueta = 1;
-        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
-    }
-
-    static Picture logo(Qt::GlobalColor colour)
-    {
-        Picture p;
-        p.image = QImage(300, 60, QImage::Format_RGB32);
-        p.image.fill(Qt::white);
-        QPainter(&p.image).fillRect(20, 10, 200, 40, colour);
-        return p;
-    }
-
-    void page(Twips height)
-    {
-        Printer& p = printers.current();
-        p.setScaleMode(ScaleMode::Millimetres);
-        p.setPaperSize(Printer::kUserPaper);
-        p.setWidth(Twips{9000});
-        p.setHeight(height);
-        p.setFontName(tw.g.fonte_etiqueta);
-    }
-
-    QString finish()
-    {
-        printers.current().endDoc();
-        EXPECT_EQ(printers.writtenFiles().size(), 1);
-        return printers.writtenFiles().value(0);
-    }
-
-    // The EAN-13 symbol zxing-cpp reads in a band of the page, from x0 to x1 millimetres.
-    static QString decodeEan13(const QImage& pageImage, double x0, double x1)
-    {
-        const int left = px(x0), right = qMin(pageImage.width(), px(x1));
-        const QImage band =
-            pageImage.copy(left, 0, right - left, pageImage.height()).convertToFormat(QImage::Format_Grayscale8);
-        const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                    static_cast<int>(band.bytesPerLine()));
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::EAN13);
-        hints.setTryHarder(true);
-        const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-        return r.isValid() ? QString::fromStdString(r.text()) : QString();
-    }
+struct EarlierLayoutsPrinted : LabelPdfTest {
+    static int px(double mm) { return qRound(mm / 25.4 * kDpi); }
 
     static int wordCount(const std::vector<pdf::Word>& words, const QString& text)
     {

@@ -1,95 +1,16 @@
-#define ZX_USE_UTF8 1
 #include "alternative/layouts/v1imprime_oculta_40_20_2.h"
 #include "alternative/layouts/v3imprime_40_45_2.h"
 #include "alternative/layouts/v3imprime_oculta_40_20_2.h"
 #include "alternative/layouts/v_ate_2606_imprime_acessorio_40_20_2.h"
-#include "platform/qtprinter.h"
-#include "tests/common/pdftools.h"
-#include "tests/common/testworkstation.h"
+#include "tests/common/labelpdf.h"
 
-#include <QPainter>
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kDpi = 600;
-
 // The earlier layouts printed through the file printer, with the page set up as a print run of
 // their family would, and the label font as start-up leaves it.
-struct EarlierLabelsPrinted : ::testing::Test {
-    TestWorkstation tw;
-    QtPrinterSystem printers{tw.files};
-    Workstation ws{tw.files, tw.profile, printers, tw.messages, tw.screen};
-    Program program{ws, tw.form, tw.g};
-
-    EarlierLabelsPrinted()
-    {
-        printers.makeCurrent(printers.count() - 1);
-        EXPECT_EQ(printers.deviceName(printers.count() - 1), QtPrinterSystem::kFilePrinterName);
-        tw.form.pctlogo1.picture = logo(Qt::darkGray);
-        tw.form.pctlogo2.picture = logo(Qt::gray);
-        tw.g.coluna_etiqueta = 1;
-        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
-    }
-
-    static Picture logo(Qt::GlobalColor colour)
-    {
-        Picture p;
-        p.image = QImage(300, 60, QImage::Format_RGB32);
-        p.image.fill(Qt::white);
-        QPainter(&p.image).fillRect(20, 10, 200, 40, colour);
-        return p;
-    }
-
-    void page(Twips height)
-    {
-        Printer& p = printers.current();
-        p.setScaleMode(ScaleMode::Millimetres);
-        p.setPaperSize(Printer::kUserPaper);
-        p.setWidth(Twips{9000});
-        p.setHeight(height);
-        p.setFontName(tw.g.fonte_etiqueta);
-    }
-
-    // The one PDF the run wrote.
-    QString finish()
-    {
-        printers.current().endDoc();
-        EXPECT_EQ(printers.writtenFiles().size(), 1);
-        return printers.writtenFiles().value(0);
-    }
-
-    // The EAN-13 symbol zxing-cpp reads in a band of the page, from x0 to x1 millimetres.
-    static QString decodeEan13(const QImage& pageImage, double x0, double x1)
-    {
-        const int left = qRound(x0 / 25.4 * kDpi), right = qMin(pageImage.width(), qRound(x1 / 25.4 * kDpi));
-        const QImage band =
-            pageImage.copy(left, 0, right - left, pageImage.height()).convertToFormat(QImage::Format_Grayscale8);
-        const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                    static_cast<int>(band.bytesPerLine()));
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::EAN13);
-        hints.setTryHarder(true);
-        const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-        return r.isValid() ? QString::fromStdString(r.text()) : QString();
-    }
-
-    // Whether a word stands on the page with its left edge near x (mm).
-    static bool wordAt(const QString& file, int pageNo, const QString& text, double x, double tolerance = 1.5)
-    {
-        for (const pdf::Word& w : pdf::words(file, pageNo))
-            if (w.text == text && std::abs(w.mm.left() - x) < tolerance)
-                return true;
-        return false;
-    }
-
-    static void expectWords(const QString& file, int pageNo, std::initializer_list<const char*> words)
-    {
-        const QString text = pdf::text(file, pageNo);
-        for (const char* want : words)
-            EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << " in:\n" << text.toStdString();
-    }
+struct EarlierLabelsPrinted : LabelPdfTest {
 };
 
 TEST_F(EarlierLabelsPrinted, FirstHiddenLabel)

@@ -298,10 +298,10 @@ TEST(V0901EtiPack, VolumeRanges)
 
 TEST(V0901EtiPackPdf, EveryVolumesQrDecodesToItsPackCode)
 {
-    ASSERT_TRUE(QFile::exists(altpack::builtQrlumoJar())) << "build the qrlumo target first";
+    ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
     ASSERT_FALSE(altpack::javaFolder().isEmpty()) << "no java on this machine";
     Carton c;
-    ASSERT_TRUE(QFile::copy(altpack::builtQrlumoJar(), c.t.path(QStringLiteral("qrlumo.jar"))));
+    ASSERT_TRUE(QFile::copy(builtQrlumoJar(), c.t.path(QStringLiteral("qrlumo.jar"))));
     c.f.lbljava.caption = altpack::javaFolder();
     const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("7891234500024"),
                             QStringLiteral("7891234500031")};

@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "app/frmpadrao.h"
 #include "app/qtkeystrokes.h"
 #include "app/wiring.h"
@@ -8,6 +7,7 @@
 #include "setup/setupdialogs.h"
 #include "tests/app/qtprint.h"
 #include "tests/common/pdftools.h"
+#include "tests/common/symbols.h"
 #include "tests/common/testworkstation.h"
 
 #include <QApplication>
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,18 +34,10 @@ void settle()
 QStringList decodeRow(const QImage& page)
 {
     QStringList out;
-    const int labelWidth = qRound(40 / 25.4 * kDpi);
-    for (int left : {0, labelWidth}) {
-        const QImage band =
-            page.copy(left, 0, labelWidth, page.height()).convertToFormat(QImage::Format_Grayscale8);
-        const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                    static_cast<int>(band.bytesPerLine()));
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::EAN13);
-        hints.setTryHarder(true);
-        const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-        if (r.isValid())
-            out << QString::fromStdString(r.text());
+    for (double left : {0.0, 40.0}) {
+        const QString code = symbols::readBand(page, kDpi, left, left + 40, ZXing::BarcodeFormat::EAN13);
+        if (!code.isEmpty())
+            out << code;
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #define ZX_USE_UTF8 1
 #include "tests/barcode/decode.h"
+#include "tests/common/symbols.h"
 
 #include <QPainter>
 #include <ZXing/BitMatrix.h>
@@ -12,15 +13,7 @@ namespace {
 
 QString read(const QImage& image, ZXing::BarcodeFormat format, bool code39CheckChar)
 {
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryHarder(true);
-    hints.setValidateCode39CheckSum(code39CheckChar);
-    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+    return symbols::read(image, format, code39CheckChar);
 }
 
 }  // namespace

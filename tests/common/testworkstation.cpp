@@ -35,3 +35,5 @@ bool TestWorkstation::exists(const QString& name) const { return QFileInfo::exis
 
 QString sourceDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ETIQUETAS_BINARY_DIR); }
+
+QString builtQrlumoJar() { return binaryDir() + QStringLiteral("/programa/qrlumo.jar"); }

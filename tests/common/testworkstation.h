@@ -41,3 +41,5 @@ struct TestWorkstation {
 // The file printer's output and the other fixtures tests need.
 QString sourceDir();
 QString binaryDir();
+// The QR generator the build placed in its program folder.
+QString builtQrlumoJar();

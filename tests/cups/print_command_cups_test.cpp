@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
@@ -10,7 +9,7 @@
 #include <QFile>
 #include <QSet>
 #include <QThread>
-#include <ZXing/ReadBarcode.h>
+#include "tests/common/symbols.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,15 +41,7 @@ constexpr int kDpi = 600;
 // The EAN-13 zxing-cpp reads in a band of the page, from x0 to x1 millimetres.
 QString decodeEan13(const QImage& page, double x0, double x1)
 {
-    const int left = qRound(x0 / 25.4 * kDpi), right = qMin(page.width(), qRound(x1 / 25.4 * kDpi));
-    const QImage band = page.copy(left, 0, right - left, page.height()).convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(band.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::EAN13);
-    hints.setTryHarder(true);
-    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+    return symbols::readBand(page, kDpi, x0, x1, ZXing::BarcodeFormat::EAN13);
 }
 
 Picture logo()

@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "barcode/barcodeerror.h"
 #include "labels/product/eti100_40_1.h"
 #include "platform/qtprinter.h"
@@ -6,7 +5,7 @@
 #include "tests/labels/product_fixture.h"
 
 #include <QPainter>
-#include <ZXing/ReadBarcode.h>
+#include "tests/common/symbols.h"
 
 namespace {
 
@@ -350,17 +349,10 @@ TEST(Eti100Pdf, BarcodeDecodesAndTextsStandOnTheLabel)
         const QImage image = pdf::rasterise(file, page, kDpi);
         ASSERT_FALSE(image.isNull());
         // The symbol's box, 47 to 107 mm across and 17 to 37 mm down.
-        const QImage band = image.copy(qRound(45 / 25.4 * kDpi), qRound(16 / 25.4 * kDpi), qRound(64 / 25.4 * kDpi),
-                                       qRound(22 / 25.4 * kDpi))
-                                .convertToFormat(QImage::Format_Grayscale8);
-        const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                    static_cast<int>(band.bytesPerLine()));
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::EAN13);
-        hints.setTryHarder(true);
-        const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-        ASSERT_TRUE(r.isValid());
-        EXPECT_EQ(QString::fromStdString(r.text()), QStringLiteral("7891234567895"));
+        const QString code =
+            symbols::readArea(image, kDpi, QRectF(45, 16, 64, 22), ZXing::BarcodeFormat::EAN13);
+        ASSERT_FALSE(code.isEmpty());
+        EXPECT_EQ(code, QStringLiteral("7891234567895"));
 
         const QString text = pdf::text(file, page);
         for (const char* want : {"SAPATO", "COURO", "LEGITIMO", "234", "40", "COD: 4001234", "891234", "567895"})

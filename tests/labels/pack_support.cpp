@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "tests/labels/pack_support.h"
 
 #include "tests/common/testworkstation.h"
@@ -7,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <ZXing/ReadBarcode.h>
+#include "tests/common/symbols.h"
 
 FakeJava::FakeJava(const QString& body)
 {
@@ -83,19 +82,8 @@ void fillCarton(MainForm& form, const QString& master, const QStringList& pack, 
     }
 }
 
-QString decodeQr(const QImage& image)
-{
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::QRCode);
-    hints.setTryHarder(true);
-    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-    return r.isValid() ? QString::fromStdString(r.text()) : QString();
-}
+QString decodeQr(const QImage& image) { return symbols::read(image, ZXing::BarcodeFormat::QRCode); }
 
-QString builtQrlumoJar() { return binaryDir() + QStringLiteral("/programa/qrlumo.jar"); }
 
 QString javaFolder()
 {

@@ -39,6 +39,6 @@ void fillCarton(MainForm& form, const QString& master, const QStringList& pack, 
 QString decodeQr(const QImage& image);
 
 // The real generator as the build leaves it in the program folder.
-QString builtQrlumoJar();
+
 // The folder of the machine's java, or empty.
 QString javaFolder();

@@ -1,4 +1,3 @@
-#define ZX_USE_UTF8 1
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
@@ -8,7 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <ZXing/ReadBarcode.h>
+#include "tests/common/symbols.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,15 +16,7 @@ constexpr int kDpi = 600;
 
 QString decodeEan13(const QImage& page, double x0, double x1)
 {
-    const int left = qRound(x0 / 25.4 * kDpi), right = qMin(page.width(), qRound(x1 / 25.4 * kDpi));
-    const QImage band = page.copy(left, 0, right - left, page.height()).convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(band.constBits(), band.width(), band.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(band.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::EAN13);
-    hints.setTryHarder(true);
-    const ZXing::Result r = ZXing::ReadBarcode(view, hints);
-    return r.isValid() ? QString::fromStdString(r.text()) : QString();
+    return symbols::readBand(page, kDpi, x0, x1, ZXing::BarcodeFormat::EAN13);
 }
 
 // The demo program folder, its first box-front order loaded, printing on the PDF file printer.

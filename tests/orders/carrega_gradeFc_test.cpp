@@ -174,8 +174,9 @@ TEST_F(FrenteItem, ProductPictureFollowsTheItem)
         carrega_gradeFc(p);
         EXPECT_EQ(f.tem_imagem, c.picture);
         EXPECT_EQ(f.pctimage.picture.isNull(), !c.picture);
-        if (c.picture)
+        if (c.picture) {
             EXPECT_EQ(f.pctimage.picture.image.width(), 8);
+        }
     }
 }
 

@@ -209,8 +209,9 @@ TEST_F(OrderLines, CartonKeysAndPackEntries)
         EXPECT_EQ(f.cmb_referencia1.items, QStringList{c.key});
         EXPECT_EQ(f.lsteanpack.items, (QStringList{c.entry, c.entry}));  // one entry per line
         EXPECT_EQ(f.List1.listCount(), 2);
-        if (c.fields != 18)
+        if (c.fields != 18) {
             EXPECT_EQ(f.txtvolume.text, c.entry.section(u'|', 2));
+        }
     }
 }
 

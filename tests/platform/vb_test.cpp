@@ -77,8 +77,9 @@ TEST(VbNumbers, ParseWithDecimalCommaWhateverTheLocale)
     for (const auto& r : rows) {
         const auto v = vb::parseNumber(QString::fromUtf8(r.text));
         EXPECT_EQ(v.has_value(), r.ok) << r.text;
-        if (v && r.ok)
+        if (v && r.ok) {
             EXPECT_DOUBLE_EQ(*v, r.value) << r.text;
+        }
         EXPECT_EQ(vb::IsNumeric(QString::fromUtf8(r.text)), r.ok) << r.text;
     }
     EXPECT_THROW(vb::CDbl(QStringLiteral("x")), ProgramError);
