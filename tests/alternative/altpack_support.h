@@ -3,6 +3,7 @@
 #include "form/program.h"
 #include "platform/processes.h"
 #include "platform/recordingprinter.h"
+#include "tests/common/fakejava.h"
 #include "tests/common/testworkstation.h"
 
 #include <QImage>
@@ -16,22 +17,6 @@
 
 namespace altpack {
 
-// A Java folder whose "java" is a shell script standing in for the runtime and the generator.
-// The body runs in the program folder with $CODES (the requested codes, one a line) and
-// $FIXTURE (a JPEG to copy).
-class FakeJava {
-public:
-    explicit FakeJava(const QString& body);
-    QString folder() const { return dir_.path(); }
-    int starts() const;
-    // An image for every requested code except the ones given.
-    static QString writesAllBut(const QStringList& codes = {});
-
-private:
-    QTemporaryDir dir_;
-};
-
-void writeFixtureJpeg(const QString& path);
 
 // A recording printer whose text widths a test may give as a function of the text and the size,
 // so a shrinking text can be made to reach its limit at a chosen step.
@@ -63,7 +48,7 @@ struct Carton {
     using Page = RecordingPrinter::Page;
     using Op = RecordingPrinter::Op;
 
-    explicit Carton(const QString& javaBody = FakeJava::writesAllBut());
+    explicit Carton(const QString& javaBody = FakeJava::writesAll());
 
     // Volumes first..last, the entry of volume v being "<master>|C<v>|<v>/<last>".
     void volumes(int first, int last);
@@ -96,6 +81,5 @@ QString printPdf(Carton& c, Layout layout, int from, int to);
 QString decode(const QImage& image, bool qr);
 
 
-QString javaFolder();
 
 }  // namespace altpack

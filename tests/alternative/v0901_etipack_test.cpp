@@ -8,7 +8,6 @@
 namespace {
 
 using altpack::Carton;
-using altpack::FakeJava;
 using Kind = RecordingPrinter::Kind;
 constexpr double kEps = 1e-4;
 constexpr auto kLayout = &V0901Novo_EtiPack;
@@ -167,7 +166,7 @@ TEST(V0901EtiPack, EachVolumeGetsItsOwnPictureOrNone)
     c.pack({c.master + QStringLiteral("|C1|1/5"), c.master + QStringLiteral("|C2|2/5"),
             c.master + QStringLiteral("|C3|3/5"), c.master + QStringLiteral("|../fora|5/5")},
            1, 5);
-    altpack::writeFixtureJpeg(c.t.path(QStringLiteral("fora.jpg")));
+    writeFixtureJpeg(c.t.path(QStringLiteral("fora.jpg")));
     const auto pages = c.print(kLayout, 1, 5);
 
     ASSERT_EQ(pages.size(), 5u) << "one page a volume, no empty page after the last";
@@ -284,7 +283,7 @@ TEST(V0901EtiPack, VolumeRanges)
         const auto pages = c.print(kLayout, k.from, k.to);
         EXPECT_FALSE(c.error) << c.error->toStdString();
         EXPECT_EQ(pages.size(), k.pages);
-        EXPECT_EQ(c.java.starts(), 1);
+        EXPECT_EQ(c.java.calls().size(), 1);
         EXPECT_EQ(c.t.g.fonte_etiqueta, QStringLiteral("Franklin Gothic Medium"));
         EXPECT_EQ(c.printer().fontName(), k.pages ? QStringLiteral("ARIAL") : QStringLiteral("Franklin Gothic Medium"));
         EXPECT_NEAR(c.t.g.origem_x, 1.3, kEps);
@@ -299,10 +298,10 @@ TEST(V0901EtiPack, VolumeRanges)
 TEST(V0901EtiPackPdf, EveryVolumesQrDecodesToItsPackCode)
 {
     ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
-    ASSERT_FALSE(altpack::javaFolder().isEmpty()) << "no java on this machine";
+    ASSERT_FALSE(javaFolder().isEmpty()) << "no java on this machine";
     Carton c;
     ASSERT_TRUE(QFile::copy(builtQrlumoJar(), c.t.path(QStringLiteral("qrlumo.jar"))));
-    c.f.lbljava.caption = altpack::javaFolder();
+    c.f.lbljava.caption = javaFolder();
     const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("7891234500024"),
                             QStringLiteral("7891234500031")};
     QStringList entries;

@@ -308,7 +308,7 @@ TEST(V2020EtiPack, VolumeRanges)
         const auto pages = c.print(kLayout, k.from, k.to);
         EXPECT_FALSE(c.error) << c.error->toStdString();
         EXPECT_EQ(pages.size(), k.pages);
-        EXPECT_EQ(c.java.starts(), 1);
+        EXPECT_EQ(c.java.calls().size(), 1);
         EXPECT_EQ(c.t.g.fonte_etiqueta, QStringLiteral("Franklin Gothic Medium"));
         EXPECT_EQ(c.printer().fontName(), k.pages ? QStringLiteral("ARIAL") : QStringLiteral("Franklin Gothic Medium"));
         EXPECT_NEAR(c.t.g.origem_y, 2, kEps);
