@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -142,29 +144,32 @@ ProfileFile::Read ProfileFile::read(const QString& file, const QString& section,
     return copyEntry(d, bufferSize);
 }
 
-bool ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
-                        const std::optional<QString>& value) const
+QString ProfileFile::readWhole(const QString& file, const QString& section, const QString& key,
+                               const QString& defaultValue) const
 {
-    const QString path = files_.resolve(file);
-    const QFileInfo info(path);
-    if (!info.dir().exists())
-        return false;
-    const auto bytes = files_.readBytes(file);
-    auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+    return read(file, section, key, defaultValue, std::numeric_limits<int>::max()).text;
+}
 
-    Section* s = findSection(sections, section);
-    if (!key) {
+namespace {
+
+bool holdsLineBreak(const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); }
+
+// Applies one change to the parsed file; answers whether anything changed.
+bool apply(std::vector<Section>& sections, const ProfileFile::Change& change, bool fileExists)
+{
+    Section* s = findSection(sections, change.section);
+    if (!change.key) {
         if (!s)
-            return true;
+            return false;
         for (auto it = sections.begin(); it != sections.end(); ++it)
             if (&*it == s) {
                 sections.erase(it);
                 break;
             }
-        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+        return true;
     }
 
-    const QString k = trimBlanksTabs(*key);
+    const QString k = trimBlanksTabs(*change.key);
     Entry* existing = nullptr;
     if (s)
         for (Entry& e : s->entries)
@@ -173,50 +178,84 @@ bool ProfileFile::write(const QString& file, const QString& section, const std::
                 break;
             }
 
-    if (!value) {
+    if (!change.value) {
         if (!existing)
-            return true;
+            return false;
         for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
             if (&*it == existing) {
                 s->entries.erase(it);
                 break;
             }
-        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+        return true;
     }
 
     // The program saves what was typed, blanks around it included, and shows it so when read
     // back: such a value goes between quotes, which every reader takes off again.
-    QString v = *value;
+    QString v = *change.value;
     const bool surrounded = !v.isEmpty() && (v.front() == u' ' || v.front() == u'\t' || v.back() == u' ' ||
                                              v.back() == u'\t');
     const bool quoted = v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front();
     if (surrounded || quoted)
         v = u'"' + v + u'"';
     if (existing) {
-        if (existing->value == v && bytes)
-            return true;  // the same value again leaves the file untouched
+        if (existing->value == v && fileExists)
+            return false;  // the same value again leaves the file untouched
         existing->value = v;
-    } else {
-        if (!s) {
-            Section fresh;
-            fresh.named = true;
-            fresh.name = trimBlanksTabs(section);
-            sections.push_back(std::move(fresh));
-            s = &sections.back();
-        }
-        Entry e;
-        e.isKey = true;
-        e.name = k;
-        e.value = v;
-        // After the last key of the section, before any trailing comment lines.
-        auto at = s->entries.end();
-        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
-            if (it->isKey)
-                at = it + 1;
-        if (at == s->entries.end() || s->entries.empty())
-            s->entries.push_back(std::move(e));
-        else
-            s->entries.insert(at, std::move(e));
+        return true;
     }
+    if (!s) {
+        Section fresh;
+        fresh.named = true;
+        fresh.name = trimBlanksTabs(change.section);
+        sections.push_back(std::move(fresh));
+        s = &sections.back();
+    }
+    Entry e;
+    e.isKey = true;
+    e.name = k;
+    e.value = v;
+    // After the last key of the section, before any trailing comment lines.
+    auto at = s->entries.end();
+    for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
+        if (it->isKey)
+            at = it + 1;
+    if (at == s->entries.end() || s->entries.empty())
+        s->entries.push_back(std::move(e));
+    else
+        s->entries.insert(at, std::move(e));
+    return true;
+}
+
+}  // namespace
+
+WriteResult ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
+                               const std::optional<QString>& value) const
+{
+    return write(file, std::vector<Change>{{section, key, value}});
+}
+
+WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& changes) const
+{
+    const QString path = files_.resolve(file);
+    for (const Change& c : changes) {
+        if (holdsLineBreak(c.section) || (c.key && holdsLineBreak(*c.key)))
+            return {path, QStringLiteral("o nome de uma chave contém uma quebra de linha")};
+        if (c.value && holdsLineBreak(*c.value))
+            return {path, QStringLiteral("o valor de %1 contém uma quebra de linha").arg(c.key ? trimBlanksTabs(*c.key) : QString())};
+    }
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        return {path, FileSystem::reasonOf(ENOENT)};
+    const auto bytes = files_.readBytes(file);
+    // A file that is there but cannot be read must not be replaced by the keys being written.
+    if (!bytes && info.exists())
+        return {path, QStringLiteral("o arquivo atual não pode ser lido")};
+    auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+
+    bool changed = false;
+    for (const Change& c : changes)
+        changed = apply(sections, c, bytes.has_value()) || changed;
+    if (!changed)
+        return {path, {}};
     return files_.writeBytes(file, cp1252::encode(serialise(sections)));
 }

@@ -2,6 +2,7 @@
 
 #include "alternative/helpers/driveroot.h"
 #include "platform/vb.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -20,6 +21,6 @@ QString Carrega_ini(Program& p, const QString& Titulo, const QString& Campo)
 QString GravaNomeUsuario_ini(Program& p, const QString& Titulo, const QString& Campo, const QString& Valor)
 {
     makeDriveRoot(p.ws.files, kQmx);
-    p.ws.profile.write(kQmx, Titulo, Campo, Valor);
+    reportWrite(p.ws, p.ws.profile.write(kQmx, Titulo, Campo, Valor));
     return {};
 }
