@@ -10,23 +10,43 @@
 
 namespace {
 
-QString trimBlanksTabs(const QString& s)
+QStringView trimmed(QStringView s)
 {
-    int b = 0, e = static_cast<int>(s.size());
+    qsizetype b = 0, e = s.size();
     auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
     while (b < e && blank(s[b]))
         ++b;
     while (e > b && blank(s[e - 1]))
         --e;
-    return s.mid(b, e - b);
+    return s.sliced(b, e - b);
 }
 
-bool sameName(const QString& a, const QString& b)
+QString trimBlanksTabs(QStringView s) { return trimmed(s).toString(); }
+
+// Calls line(text) for every line; a line ends at CR LF, CR or LF. line answers false to stop.
+template <class F>
+void forEachLine(QStringView text, F&& line)
+{
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (!line(text.sliced(start, end - start)))
+            return;
+        if (end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
+bool sameName(QStringView a, QStringView b)
 {
     // ASCII letters only are folded, as the workstation's profile calls do.
     if (a.size() != b.size())
         return false;
-    for (int i = 0; i < a.size(); ++i) {
+    for (qsizetype i = 0; i < a.size(); ++i) {
         QChar x = a[i], y = b[i];
         if (x.unicode() < 128)
             x = x.toLower();
@@ -53,29 +73,30 @@ struct Section {
 std::vector<Section> parse(const QString& text)
 {
     std::vector<Section> sections(1);  // lines before the first header
-    for (const QString& raw : FileSystem::splitLines(text)) {
-        const QString t = trimBlanksTabs(raw);
+    forEachLine(text, [&](QStringView raw) {
+        const QStringView t = trimmed(raw);
         if (t.isEmpty())
-            continue;
+            return true;
         if (t.startsWith(u'[')) {
             const auto close = t.indexOf(u']');
             Section s;
             s.named = true;
             s.name = trimBlanksTabs(close < 0 ? t.mid(1) : t.mid(1, close - 1));
             sections.push_back(std::move(s));
-            continue;
+            return true;
         }
         Entry e;
         const auto eq = t.indexOf(u'=');
         if (t.startsWith(u';') || t.startsWith(u'#') || eq < 0) {
-            e.name = t;
+            e.name = t.toString();
         } else {
             e.isKey = true;
             e.name = trimBlanksTabs(t.left(eq));
             e.value = trimBlanksTabs(t.mid(eq + 1));
         }
         sections.back().entries.push_back(std::move(e));
-    }
+        return true;
+    });
     return sections;
 }
 
@@ -91,6 +112,35 @@ QString serialise(const std::vector<Section>& sections)
         }
     }
     return out;
+}
+
+// The raw value of a key, found the way parse() and findSection() would find it, without
+// building the whole file: only the first section of the name is searched.
+std::optional<QString> lookUp(QStringView text, const QString& section, const QString& key)
+{
+    const QStringView s = trimmed(section), k = trimmed(key);
+    bool inside = false;
+    std::optional<QString> found;
+    forEachLine(text, [&](QStringView raw) {
+        const QStringView t = trimmed(raw);
+        if (t.isEmpty())
+            return true;
+        if (t.startsWith(u'[')) {
+            if (inside)
+                return false;
+            const auto close = t.indexOf(u']');
+            inside = sameName(trimmed(close < 0 ? t.mid(1) : t.mid(1, close - 1)), s);
+            return true;
+        }
+        if (!inside || t.startsWith(u';') || t.startsWith(u'#'))
+            return true;
+        const auto eq = t.indexOf(u'=');
+        if (eq < 0 || !sameName(trimmed(t.left(eq)), k))
+            return true;
+        found = trimBlanksTabs(t.mid(eq + 1));
+        return false;
+    });
+    return found;
 }
 
 Section* findSection(std::vector<Section>& sections, const QString& name)
@@ -128,16 +178,9 @@ ProfileFile::Read copyEntry(const QString& value, int bufferSize)
 ProfileFile::Read ProfileFile::read(const QString& file, const QString& section, const QString& key,
                                     const QString& defaultValue, int bufferSize) const
 {
-    const auto bytes = files_.readBytes(file);
-    if (bytes) {
-        auto sections = parse(cp1252::decode(*bytes));
-        if (Section* s = findSection(sections, section)) {
-            const QString k = trimBlanksTabs(key);
-            for (const Entry& e : s->entries)
-                if (e.isKey && sameName(e.name, k))
-                    return copyEntry(e.value, bufferSize);
-        }
-    }
+    if (const auto bytes = files_.readBytes(file))
+        if (const auto value = lookUp(cp1252::decode(*bytes), section, key))
+            return copyEntry(*value, bufferSize);
     QString d = defaultValue;
     while (d.endsWith(u' '))
         d.chop(1);

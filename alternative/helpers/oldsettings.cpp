@@ -2,7 +2,6 @@
 
 #include "alternative/helpers/driveroot.h"
 #include "platform/vb.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -21,6 +20,7 @@ QString Carrega_ini(Program& p, const QString& Titulo, const QString& Campo)
 QString GravaNomeUsuario_ini(Program& p, const QString& Titulo, const QString& Campo, const QString& Valor)
 {
     makeDriveRoot(p.ws.files, kQmx);
-    reportWrite(p.ws, p.ws.profile.write(kQmx, Titulo, Campo, Valor));
+    // This older helper answers "" and says nothing whatever the write did; no caller is left.
+    (void)p.ws.profile.write(kQmx, Titulo, Campo, Valor);
     return {};
 }
