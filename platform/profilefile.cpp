@@ -289,6 +289,8 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
     const QFileInfo info(path);
     if (!info.dir().exists())
         return {path, FileSystem::reasonOf(ENOENT)};
+    if (info.isDir())
+        return {path, FileSystem::reasonOf(EISDIR)};
     const auto bytes = files_.readBytes(file);
     // A file that is there but cannot be read must not be replaced by the keys being written.
     if (!bytes && info.exists())
