@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     GuiScreen screen;
     QtKeystrokes keystrokes;
     QtProcesses processes;
-    BatchFileSender rawSender(processes, BatchFileSender::standardPorts());
+    BatchFileSender rawSender(BatchFileSender::standardPorts());
     QtFolderPicker folderPicker;
     Workstation ws{files, profile, printers, messages, screen};
     ws.keystrokes = &keystrokes;

@@ -120,6 +120,11 @@ void Form_Load(Program& p)
     MainForm& f = p.form;
     FileSystem& files = p.ws.files;
 
+    // What a save killed half-way left beside the settings file or the QR request.
+    tryStep([&] {
+        files.removeSaveLeftovers(files.programFolder());
+        files.removeSaveLeftovers(FileSystem::join(files.programFolder(), QStringLiteral("tmp")));
+    });
     // 1. The promotion caption and field.
     tryStep([&] {
         f.Label9.visible = false;

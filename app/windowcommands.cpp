@@ -7,16 +7,15 @@
 void cmd_sair_Click(Program& p, const MainWindowEvents& events)
 {
     MainForm& f = p.form;
-    const QString file = settingsPath(p.ws.files);
-    auto write = [&](const char* key, const QString& value) {
-        p.ws.profile.write(file, qs(ini::kConfig), QString::fromLatin1(key), value);
+    const QString config = qs(ini::kConfig);
+    auto key = [&](const char* name, const QString& value) {
+        return ProfileFile::Change{config, QString::fromLatin1(name), value};
     };
-    write("Referencia", f.txtcliente.text);
-    write("arquivo", f.txtarquivo.text);
-    write("Lote", f.txtlote.text);
-    write("Intensidade", f.cmbintensidade.text);
-    write("Velocidade", f.cmbvelocidade.text);
-    write("Tipo", f.cmbtipo.text);
+    // One rewrite: a disk that cannot take it is told once and leaves the file as it was. The
+    // program ends either way, as the operator asked.
+    saveSettings(p.ws, {key("Referencia", f.txtcliente.text), key("arquivo", f.txtarquivo.text),
+                        key("Lote", f.txtlote.text), key("Intensidade", f.cmbintensidade.text),
+                        key("Velocidade", f.cmbvelocidade.text), key("Tipo", f.cmbtipo.text)});
     if (events.endProgram)
         events.endProgram();
 }

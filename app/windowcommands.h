@@ -7,8 +7,9 @@
 
 // The window-level commands and gestures besides start-up.
 
-// "&Sair": writes the six "Config" keys in their order, as the fields hold them, then ends the
-// program through the hook; nothing else runs after it.
+// "&Sair": writes the six "Config" keys in their order, as the fields hold them (a file that
+// cannot be written is told to the operator), then ends the program through the hook; nothing
+// else runs after it.
 void cmd_sair_Click(Program& p, const MainWindowEvents& events);
 
 // The margin dialogs that closing the window by its frame closes, in this order.

@@ -5,7 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,6 +19,20 @@ QString stripTrailingSeparator(QString s)
 {
     while (s.size() > 1 && (s.endsWith(u'/') || s.endsWith(u'\\')))
         s.chop(1);
+    return s;
+}
+
+// Beside the file it will replace, so the rename stays on one disk; the start of the program
+// removes what a killed save left.
+const QString kSaving = QStringLiteral(".gravando-");
+constexpr int kSuffixLength = 6;
+
+QString randomSuffix()
+{
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString s;
+    for (int i = 0; i < kSuffixLength; ++i)
+        s += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
     return s;
 }
 
@@ -181,14 +201,110 @@ QStringList FileSystem::splitLines(const QString& text)
     return lines;
 }
 
-bool FileSystem::writeBytes(const QString& path, const QByteArray& bytes) const
+QString FileSystem::reasonOf(int errorNumber)
 {
-    QSaveFile f(resolve(path));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
+    switch (errorNumber) {
+    case ENOSPC:
+        return QStringLiteral("não há espaço livre no disco");
+    case EDQUOT:
+        return QStringLiteral("a cota de disco do usuário acabou");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permissão negada");
+    case EROFS:
+        return QStringLiteral("o disco só permite leitura");
+    case ENOENT:
+        return QStringLiteral("a pasta não existe");
+    case ENOTDIR:
+        return QStringLiteral("uma parte do caminho não é uma pasta");
+    case EISDIR:
+        return QStringLiteral("existe uma pasta com esse nome");
+    case EIO:
+        return QStringLiteral("erro de leitura ou gravação no disco");
+    case EFBIG:
+        return QStringLiteral("o arquivo ficaria grande demais");
+    default:
+        return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
-    return f.commit();
+}
+
+WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes) const
+{
+    QString target = resolve(path);
+    const QFileInfo info(target);
+    // A link is followed: the file it names is replaced and the link stays.
+    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
+        target = info.canonicalFilePath();
+    auto failed = [&](int errorNumber) { return WriteResult{target, reasonOf(errorNumber)}; };
+    if (QFileInfo(target).isDir())
+        return failed(EISDIR);
+    if (!QFileInfo(QFileInfo(target).path()).isDir())
+        return failed(ENOENT);
+
+    const QByteArray real = QFile::encodeName(target);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = QFile::encodeName(target + kSaving + randomSuffix());
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return failed(errno);
+    }
+    if (fd < 0)
+        return failed(EEXIST);
+    auto abandon = [&](int errorNumber) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temporary.constData());
+        return failed(errorNumber);
+    };
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    if (::stat(real.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+
+    qint64 done = 0;
+    const qint64 size = bytes.size();
+    while (done < size) {
+        qint64 chunk = size - done;
+        if (fault_) {
+            if (done >= fault_->failAfterBytes) {
+                if (fault_->onWrite)
+                    fault_->onWrite(done);
+                return abandon(fault_->errorNumber);
+            }
+            chunk = std::min(chunk, fault_->failAfterBytes - done);
+        }
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(chunk));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return abandon(n < 0 ? errno : EIO);
+        done += n;
+    }
+    // Every byte on the disk before the old file goes: a full disk may only tell at the flush.
+    if (::fsync(fd) != 0)
+        return abandon(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return abandon(errno);
+    if (::rename(temporary.constData(), real.constData()) != 0)
+        return abandon(errno);
+    // The new name on the disk as well; the file is written whatever this answers.
+    const int folder = ::open(QFile::encodeName(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return {target, {}};
+}
+
+void FileSystem::removeSaveLeftovers(const QString& folder) const
+{
+    const QDir dir(resolve(folder));
+    const QString pattern = u'*' + kSaving + QString(kSuffixLength, u'?');
+    for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (matches(e, pattern))
+            QFile::remove(dir.filePath(e));
 }

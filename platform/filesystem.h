@@ -3,7 +3,17 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+
+// What a write did: nothing to tell when the file was written whole, else which file and why not
+// (a short reason in the operator's language, as the workstation's error texts are).
+struct WriteResult {
+    QString file;
+    QString reason;  // empty when written
+    bool ok() const { return reason.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+};
 
 // The files the program sees. Names written the workstation's way ("tmp\qr.xml", "C:\qmx.ini")
 // are accepted: "\" separates folders, relative names start at the program folder, and a drive
@@ -39,10 +49,27 @@ public:
     std::optional<QStringList> readLines(const QString& path) const;
     // The lines of a text by the same rule; an empty last line is no line.
     static QStringList splitLines(const QString& text);
-    // Writes through a temporary file and a rename: readers see the old file or the new one.
-    bool writeBytes(const QString& path, const QByteArray& bytes) const;
+    // Writes through a temporary file beside the file and a rename, after every write, the flush
+    // to the disk and the close succeeded: readers see the old file or the new one, and a failed
+    // write leaves the old one as it was and no temporary file behind.
+    [[nodiscard]] WriteResult writeBytes(const QString& path, const QByteArray& bytes) const;
+    // Removes the temporary files that a save killed half-way left in a folder.
+    void removeSaveLeftovers(const QString& folder) const;
+    // The reason text for an error number of the system.
+    static QString reasonOf(int errorNumber);
+
+    // Tests only: a write fails with this error number once the bytes written reach the limit,
+    // as a disk that fills up would. The hook is called at that moment with the bytes written so
+    // far (it may stop the process there, as a kill would). Empty: writes go through.
+    struct WriteFault {
+        qint64 failAfterBytes = 0;
+        int errorNumber = 0;
+        std::function<void(qint64 written)> onWrite;
+    };
+    void setWriteFault(std::optional<WriteFault> fault) { fault_ = std::move(fault); }
 
 private:
     QString programFolder_;
     QString drivesFolder_;
+    std::optional<WriteFault> fault_;
 };

@@ -4,27 +4,49 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <limits>
 #include <vector>
 
 namespace {
 
-QString trimBlanksTabs(const QString& s)
+QStringView trimmed(QStringView s)
 {
-    int b = 0, e = static_cast<int>(s.size());
+    qsizetype b = 0, e = s.size();
     auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
     while (b < e && blank(s[b]))
         ++b;
     while (e > b && blank(s[e - 1]))
         --e;
-    return s.mid(b, e - b);
+    return s.sliced(b, e - b);
 }
 
-bool sameName(const QString& a, const QString& b)
+QString trimBlanksTabs(QStringView s) { return trimmed(s).toString(); }
+
+// Calls line(text) for every line; a line ends at CR LF, CR or LF. line answers false to stop.
+template <class F>
+void forEachLine(QStringView text, F&& line)
+{
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (!line(text.sliced(start, end - start)))
+            return;
+        if (end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
+bool sameName(QStringView a, QStringView b)
 {
     // ASCII letters only are folded, as the workstation's profile calls do.
     if (a.size() != b.size())
         return false;
-    for (int i = 0; i < a.size(); ++i) {
+    for (qsizetype i = 0; i < a.size(); ++i) {
         QChar x = a[i], y = b[i];
         if (x.unicode() < 128)
             x = x.toLower();
@@ -51,29 +73,30 @@ struct Section {
 std::vector<Section> parse(const QString& text)
 {
     std::vector<Section> sections(1);  // lines before the first header
-    for (const QString& raw : FileSystem::splitLines(text)) {
-        const QString t = trimBlanksTabs(raw);
+    forEachLine(text, [&](QStringView raw) {
+        const QStringView t = trimmed(raw);
         if (t.isEmpty())
-            continue;
+            return true;
         if (t.startsWith(u'[')) {
             const auto close = t.indexOf(u']');
             Section s;
             s.named = true;
             s.name = trimBlanksTabs(close < 0 ? t.mid(1) : t.mid(1, close - 1));
             sections.push_back(std::move(s));
-            continue;
+            return true;
         }
         Entry e;
         const auto eq = t.indexOf(u'=');
         if (t.startsWith(u';') || t.startsWith(u'#') || eq < 0) {
-            e.name = t;
+            e.name = t.toString();
         } else {
             e.isKey = true;
             e.name = trimBlanksTabs(t.left(eq));
             e.value = trimBlanksTabs(t.mid(eq + 1));
         }
         sections.back().entries.push_back(std::move(e));
-    }
+        return true;
+    });
     return sections;
 }
 
@@ -89,6 +112,35 @@ QString serialise(const std::vector<Section>& sections)
         }
     }
     return out;
+}
+
+// The raw value of a key, found the way parse() and findSection() would find it, without
+// building the whole file: only the first section of the name is searched.
+std::optional<QString> lookUp(QStringView text, const QString& section, const QString& key)
+{
+    const QStringView s = trimmed(section), k = trimmed(key);
+    bool inside = false;
+    std::optional<QString> found;
+    forEachLine(text, [&](QStringView raw) {
+        const QStringView t = trimmed(raw);
+        if (t.isEmpty())
+            return true;
+        if (t.startsWith(u'[')) {
+            if (inside)
+                return false;
+            const auto close = t.indexOf(u']');
+            inside = sameName(trimmed(close < 0 ? t.mid(1) : t.mid(1, close - 1)), s);
+            return true;
+        }
+        if (!inside || t.startsWith(u';') || t.startsWith(u'#'))
+            return true;
+        const auto eq = t.indexOf(u'=');
+        if (eq < 0 || !sameName(trimmed(t.left(eq)), k))
+            return true;
+        found = trimBlanksTabs(t.mid(eq + 1));
+        return false;
+    });
+    return found;
 }
 
 Section* findSection(std::vector<Section>& sections, const QString& name)
@@ -126,45 +178,41 @@ ProfileFile::Read copyEntry(const QString& value, int bufferSize)
 ProfileFile::Read ProfileFile::read(const QString& file, const QString& section, const QString& key,
                                     const QString& defaultValue, int bufferSize) const
 {
-    const auto bytes = files_.readBytes(file);
-    if (bytes) {
-        auto sections = parse(cp1252::decode(*bytes));
-        if (Section* s = findSection(sections, section)) {
-            const QString k = trimBlanksTabs(key);
-            for (const Entry& e : s->entries)
-                if (e.isKey && sameName(e.name, k))
-                    return copyEntry(e.value, bufferSize);
-        }
-    }
+    if (const auto bytes = files_.readBytes(file))
+        if (const auto value = lookUp(cp1252::decode(*bytes), section, key))
+            return copyEntry(*value, bufferSize);
     QString d = defaultValue;
     while (d.endsWith(u' '))
         d.chop(1);
     return copyEntry(d, bufferSize);
 }
 
-bool ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
-                        const std::optional<QString>& value) const
+QString ProfileFile::readWhole(const QString& file, const QString& section, const QString& key,
+                               const QString& defaultValue) const
 {
-    const QString path = files_.resolve(file);
-    const QFileInfo info(path);
-    if (!info.dir().exists())
-        return false;
-    const auto bytes = files_.readBytes(file);
-    auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+    return read(file, section, key, defaultValue, std::numeric_limits<int>::max()).text;
+}
 
-    Section* s = findSection(sections, section);
-    if (!key) {
+namespace {
+
+bool holdsLineBreak(const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); }
+
+// Applies one change to the parsed file; answers whether anything changed.
+bool apply(std::vector<Section>& sections, const ProfileFile::Change& change, bool fileExists)
+{
+    Section* s = findSection(sections, change.section);
+    if (!change.key) {
         if (!s)
-            return true;
+            return false;
         for (auto it = sections.begin(); it != sections.end(); ++it)
             if (&*it == s) {
                 sections.erase(it);
                 break;
             }
-        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+        return true;
     }
 
-    const QString k = trimBlanksTabs(*key);
+    const QString k = trimBlanksTabs(*change.key);
     Entry* existing = nullptr;
     if (s)
         for (Entry& e : s->entries)
@@ -173,50 +221,86 @@ bool ProfileFile::write(const QString& file, const QString& section, const std::
                 break;
             }
 
-    if (!value) {
+    if (!change.value) {
         if (!existing)
-            return true;
+            return false;
         for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
             if (&*it == existing) {
                 s->entries.erase(it);
                 break;
             }
-        return files_.writeBytes(file, cp1252::encode(serialise(sections)));
+        return true;
     }
 
     // The program saves what was typed, blanks around it included, and shows it so when read
     // back: such a value goes between quotes, which every reader takes off again.
-    QString v = *value;
+    QString v = *change.value;
     const bool surrounded = !v.isEmpty() && (v.front() == u' ' || v.front() == u'\t' || v.back() == u' ' ||
                                              v.back() == u'\t');
     const bool quoted = v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front();
     if (surrounded || quoted)
         v = u'"' + v + u'"';
     if (existing) {
-        if (existing->value == v && bytes)
-            return true;  // the same value again leaves the file untouched
+        if (existing->value == v && fileExists)
+            return false;  // the same value again leaves the file untouched
         existing->value = v;
-    } else {
-        if (!s) {
-            Section fresh;
-            fresh.named = true;
-            fresh.name = trimBlanksTabs(section);
-            sections.push_back(std::move(fresh));
-            s = &sections.back();
-        }
-        Entry e;
-        e.isKey = true;
-        e.name = k;
-        e.value = v;
-        // After the last key of the section, before any trailing comment lines.
-        auto at = s->entries.end();
-        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
-            if (it->isKey)
-                at = it + 1;
-        if (at == s->entries.end() || s->entries.empty())
-            s->entries.push_back(std::move(e));
-        else
-            s->entries.insert(at, std::move(e));
+        return true;
     }
+    if (!s) {
+        Section fresh;
+        fresh.named = true;
+        fresh.name = trimBlanksTabs(change.section);
+        sections.push_back(std::move(fresh));
+        s = &sections.back();
+    }
+    Entry e;
+    e.isKey = true;
+    e.name = k;
+    e.value = v;
+    // After the last key of the section, before any trailing comment lines.
+    auto at = s->entries.end();
+    for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
+        if (it->isKey)
+            at = it + 1;
+    if (at == s->entries.end() || s->entries.empty())
+        s->entries.push_back(std::move(e));
+    else
+        s->entries.insert(at, std::move(e));
+    return true;
+}
+
+}  // namespace
+
+WriteResult ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
+                               const std::optional<QString>& value) const
+{
+    return write(file, std::vector<Change>{{section, key, value}});
+}
+
+WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& changes) const
+{
+    const QString path = files_.resolve(file);
+    for (const Change& c : changes) {
+        if (holdsLineBreak(c.section) || (c.key && holdsLineBreak(*c.key)))
+            return {path, QStringLiteral("o nome de uma chave contém uma quebra de linha")};
+        if (c.value && holdsLineBreak(*c.value))
+            return {path, QStringLiteral("o valor de %1 contém uma quebra de linha").arg(c.key ? trimBlanksTabs(*c.key) : QString())};
+    }
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        return {path, FileSystem::reasonOf(ENOENT)};
+    if (info.isDir())
+        return {path, FileSystem::reasonOf(EISDIR)};
+    const auto bytes = files_.readBytes(file);
+    // A file that is there but cannot be read must not be replaced by the keys being written.
+    if (!bytes && info.exists())
+        return {path, QStringLiteral("o arquivo atual não pode ser lido")};
+    auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+
+    bool changed = false;
+    for (const Change& c : changes)
+        changed = apply(sections, c, bytes.has_value()) || changed;
+    if (!changed)
+        return {path, {}};
     return files_.writeBytes(file, cp1252::encode(serialise(sections)));
 }

@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/rawsender.h"
 #include "platform/vb.h"
+#include "settings/settings.h"
 
 QString spoolPath(const FileSystem& files) { return FileSystem::join(files.programFolder(), QStringLiteral("epltemp.prn")); }
 
@@ -43,17 +44,30 @@ void deleteSpool(Workstation& ws)
         ws.files.deleteFile(spool);
 }
 
-void sendRawJob(Program& p, const QStringList& lines, BatchStyle style)
+bool sendRawJob(Program& p, const QStringList& lines, BatchStyle style)
 {
     Workstation& ws = p.ws;
+    // An old job never goes out in place of this one: it is deleted first, and a spool file
+    // that could not be written whole sends nothing.
     deleteSpool(ws);
-    // Written whole through a temporary file, so a spool file that could not be deleted is
-    // replaced rather than appended to, and a failed write leaves nothing half done.
-    const bool written = ws.files.writeBytes(spoolPath(ws.files), spoolBytes(lines));
+    if (!reportWrite(ws, ws.files.writeBytes(spoolPath(ws.files), spoolBytes(lines))))
+        return false;
     const QString batch = batchPath(ws.files);
-    if (!ws.files.fileExists(batch))
-        if (const auto bytes = batchBytes(p.form, style))
-            ws.files.writeBytes(batch, *bytes);
-    if (written && ws.rawSender)
-        ws.rawSender->send(batch, ws.files.programFolder());
+    if (!ws.files.fileExists(batch)) {
+        const auto bytes = batchBytes(p.form, style);
+        if (!bytes)
+            return reportWrite(ws, {ws.files.resolve(batch),
+                                    QStringLiteral("o nome da porta ou do compartilhamento não pode ser usado num comando")});
+        if (!reportWrite(ws, ws.files.writeBytes(batch, *bytes)))
+            return false;
+    }
+    if (!ws.rawSender)
+        return false;
+    const RawSender::Result sent = ws.rawSender->send(batch, ws.files.programFolder());
+    if (!sent.sent())
+        tryStep([&] {
+            ws.messages.show(QStringLiteral("Não foi possível enviar a etiqueta para a impressora: ") + sent.detail + u'.',
+                             mb::OKOnly | mb::Critical);
+        });
+    return sent.sent();
 }

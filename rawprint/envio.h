@@ -35,6 +35,7 @@ std::optional<QByteArray> batchBytes(const MainForm& form, BatchStyle style);
 void deleteSpool(Workstation& ws);
 
 // One job: the spool file replaced by these lines, the batch file written when missing (an
-// existing one is used as it is), then the batch file handed to the sender without waiting for
-// the printer. Nothing is sent when the spool file could not be written. Reports nothing.
-void sendRawJob(Program& p, const QStringList& lines, BatchStyle style);
+// existing one is used as it is), then the batch file handed to the sender. A file that could
+// not be written whole sends nothing; that, and a send that failed, is told to the operator in
+// one message. Answers whether the job went.
+bool sendRawJob(Program& p, const QStringList& lines, BatchStyle style);

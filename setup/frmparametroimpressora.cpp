@@ -278,30 +278,35 @@ void FrmParametroImpressora::cmd_grava_Click()
         return;
     }
 
-    const QString arquivo = settingsPath(ws.files);
+    // The keys are written in one rewrite at the end, and the holders take their values only
+    // when it worked: a save the disk refused leaves the file, the window and the dialog as
+    // they were, after one message.
+    std::vector<ProfileFile::Change> chaves;
+    std::vector<std::pair<Label*, QString>> holders;
     auto grava = [&](const char* key, const QString& value) {
-        tryStep([&] { ws.profile.write(arquivo, qs(ini::kImpressora), QString::fromLatin1(key), value); });
+        chaves.push_back({qs(ini::kImpressora), QString::fromLatin1(key), value});
     };
+    auto mostra = [&](Label& holder, const QString& value) { holders.emplace_back(&holder, value); };
 
     const QString linguagem = optzpl.value ? QStringLiteral("ZPL") : QStringLiteral("PPLA");
     grava("Linguagem", linguagem);
-    f.lbllinguagem.caption = linguagem;
+    mostra(f.lbllinguagem, linguagem);
 
     if (optParalela.value) {
         grava("Porta", QStringLiteral("Paralela"));
-        f.lblporta.caption = QStringLiteral("PARALELA");
+        mostra(f.lblporta, QStringLiteral("PARALELA"));
     } else if (optSerial.value) {
         grava("Porta", QStringLiteral("Serial"));
-        f.lblporta.caption = QStringLiteral("SERIAL");
+        mostra(f.lblporta, QStringLiteral("SERIAL"));
     } else {
         grava("Porta", QStringLiteral("USB"));
-        f.lblporta.caption = QStringLiteral("USB");
+        mostra(f.lblporta, QStringLiteral("USB"));
     }
 
     grava("PortaSerial", cmbserial.text);
     grava("ConfiguracaoPortaSerial", txtserialconfiguracao.text);
     grava("PortaParalela", cmbparalela1.text);
-    f.LBLPORTAPARELELA.caption = cmbparalela1.text;
+    mostra(f.LBLPORTAPARELELA, cmbparalela1.text);
     grava("PortaParalelaUSB", cmbparalela2.text);
     grava("NomeCompartilhamento", txtnomecompartilhamento.text);
 
@@ -309,18 +314,18 @@ void FrmParametroImpressora::cmd_grava_Click()
         if (!existe(ws.files, TXTPATH.text)) {
             ws.messages.show(QStringLiteral("O Local Padrão de busca do Arquivo é Inválido..."));
             TXTPATH.text.clear();
-            f.lblpath.caption = programa;
+            mostra(f.lblpath, programa);
         } else {
-            f.lblpath.caption = TXTPATH.text;
+            mostra(f.lblpath, TXTPATH.text);
         }
     });
     tryStep([&] {
         if (!temJava(ws.files, txtjava.text)) {
             ws.messages.show(QStringLiteral("O Local do Arquivo Java.exe não foi informado..."));
             txtjava.text.clear();
-            f.lbljava.caption = programa;
+            mostra(f.lbljava, programa);
         } else {
-            f.lbljava.caption = txtjava.text;
+            mostra(f.lbljava, txtjava.text);
         }
     });
     grava("Path", TXTPATH.text);
@@ -331,17 +336,22 @@ void FrmParametroImpressora::cmd_grava_Click()
     for (auto [opcao, valor] : ocultas)
         if (opcao->value) {
             grava("TipoOculta", QString::fromLatin1(valor));
-            f.lbloculta.caption = QString::fromLatin1(valor);
+            mostra(f.lbloculta, QString::fromLatin1(valor));
             break;
         }
 
     if (optfrentecaixa1.value || optfrentecaixa2.value) {
         const QString frente = optfrentecaixa1.value ? QStringLiteral("40_45_2") : QStringLiteral("45_40_2");
         grava("TipoFrenteCaixa", frente);
-        f.frentecaixa.caption = frente;
+        mostra(f.frentecaixa, frente);
     }
 
-    f.lblcompartilhamento.caption = txtnomecompartilhamento.text;
+    mostra(f.lblcompartilhamento, txtnomecompartilhamento.text);
+
+    if (!saveSettings(ws, chaves))
+        return;
+    for (auto& [holder, value] : holders)
+        holder->caption = value;
 
     tryStep([&] {
         const QString lote = FileSystem::join(programa, qs(ini::kBatchFile));

@@ -58,13 +58,16 @@ void MarginDialog::Form_Load()
 
 void MarginDialog::cmd_gravar_Click()
 {
-    const QString file = settingsPath(ws_.files);
+    std::vector<ProfileFile::Change> changes;
     for (MarginBox& b : layout_.boxes) {
         if (vb::Trim(b.box.text).isEmpty())
             b.box.text = b.saveStandard;
-        ws_.profile.write(file, layout_.section, b.key, b.box.text);
+        changes.push_back({layout_.section, b.key, b.box.text});
     }
-    cmd_exit_Click();
+    // A save that could not be written keeps the dialog open with what was typed, after its
+    // message, so the operator may try again.
+    if (saveSettings(ws_, changes))
+        cmd_exit_Click();
 }
 
 void MarginDialog::cmd_exit_Click()

@@ -68,7 +68,8 @@ public:
     // Opening: every box emptied, filled from its key when the settings file exists, a blank one
     // given its load standard; then the dialog's own loading.
     void Form_Load();
-    // Every box written to its key (a blank box first gets its save standard), then closed.
+    // Every box written to its key (a blank box first gets its save standard), then closed; a
+    // file that cannot be written is told and the dialog stays open.
     void cmd_gravar_Click();
     // Closed without writing; what was typed is lost.
     void cmd_exit_Click();

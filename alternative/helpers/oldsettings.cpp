@@ -20,6 +20,7 @@ QString Carrega_ini(Program& p, const QString& Titulo, const QString& Campo)
 QString GravaNomeUsuario_ini(Program& p, const QString& Titulo, const QString& Campo, const QString& Valor)
 {
     makeDriveRoot(p.ws.files, kQmx);
-    p.ws.profile.write(kQmx, Titulo, Campo, Valor);
+    // This older helper answers "" and says nothing whatever the write did; no caller is left.
+    (void)p.ws.profile.write(kQmx, Titulo, Campo, Valor);
     return {};
 }

@@ -1,4 +1,5 @@
 #include "rawprint/envio.h"
+#include "tests/common/smalldisk.h"
 #include "tests/rawprint/rawfixture.h"
 
 #include <QDir>
@@ -108,8 +109,76 @@ TEST(SendRawJobTest, NothingIsSentWhenTheSpoolFileCannotBeWritten)
     RawFixture f;
     // A folder in the spool file's place can be neither deleted as a file nor written.
     QDir(f.t.folder()).mkdir(QStringLiteral("epltemp.prn"));
-    sendRawJob(f.t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch);
+    EXPECT_FALSE(sendRawJob(f.t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch));
     EXPECT_TRUE(f.sender.sends.empty());
+    EXPECT_EQ(f.t.messages.texts(), QStringList{QStringLiteral("Não foi possível gravar o arquivo ") +
+                                                f.t.path(QStringLiteral("epltemp.prn")) +
+                                                QStringLiteral(": existe uma pasta com esse nome.")});
+}
+
+// A disk that fills up under the spool file: the job is not sent, neither whole nor in part, the
+// earlier job is not sent in its place, and the operator is told once.
+TEST(SendRawJobTest, AFullDiskSendsNothingAndIsToldOnce)
+{
+    RawFixture f;
+    SmallDisk disk(f.t.folder(), f.t.files, 64);
+    ASSERT_TRUE(sendRawJob(f.t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch));
+    disk.fill();
+    QStringList job{QStringLiteral("^XA")};
+    for (int i = 0; i < 2000; ++i)
+        job << QStringLiteral("^FO10,%1^FDvolume %1^FS").arg(i);
+    job << QStringLiteral("^XZ");
+    EXPECT_FALSE(sendRawJob(f.t.program, job, kDialogBatch));
+    EXPECT_EQ(f.sender.sends.size(), 1u);
+    EXPECT_FALSE(f.t.exists(QStringLiteral("epltemp.prn")));
+    EXPECT_EQ(QDir(f.t.folder()).entryList({QStringLiteral("*.gravando-*")}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(f.t.messages.texts(), QStringList{QStringLiteral("Não foi possível gravar o arquivo ") +
+                                                f.t.path(QStringLiteral("epltemp.prn")) +
+                                                QStringLiteral(": não há espaço livre no disco.")});
+}
+
+// The sender of this machine behind the writers: a port caption with blanks around it, as the
+// dialogs write it, reaches its printer on every port kind and every writer's batch file, and
+// a send that fails is told.
+TEST(SendRawJobTest, WhatTheWritersWriteTheSenderCarriesOut)
+{
+    Pty port;
+    if (!port.ok())
+        GTEST_SKIP() << "no pseudo-terminals on this machine";
+    FakeLp lp(FakeLp::kRecords);
+    const BatchStyle styles[] = {kDialogBatch, kFrenteBatch, kPacoteBatch, kOcultaNovaBatch};
+    for (const char* caption : {"LPT1 ", " Lpt1 ", "LPT1"})
+        for (const char* kind : {"PARALELA", "USB"})
+            for (const BatchStyle& style : styles) {
+                SCOPED_TRACE(std::string(caption) + "|" + kind);
+                TestWorkstation t;
+                BatchFileSender sender({{QStringLiteral("LPT1"), port.device()}});
+                t.ws.rawSender = &sender;
+                t.form.lblporta.caption = QString::fromLatin1(kind);
+                t.form.LBLPORTAPARELELA.caption = QString::fromLatin1(caption);
+                t.form.lblcompartilhamento.caption = QStringLiteral(" Zebra ");
+                EXPECT_TRUE(sendRawJob(t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, style));
+                EXPECT_TRUE(t.messages.texts().isEmpty()) << t.messages.texts().join(u'|').toStdString();
+                const QByteArray job("^XA\r\n^XZ\r\n");
+                if (QByteArray(kind) == "USB") {
+                    EXPECT_EQ(lp.file("stdin"), job);
+                    EXPECT_TRUE(lp.file("args").startsWith("-d\nZebra\n"));
+                } else {
+                    EXPECT_EQ(port.received(), job);
+                }
+            }
+
+    TestWorkstation t;
+    BatchFileSender sender({{QStringLiteral("LPT1"), t.path(QStringLiteral("lp0"))}});
+    t.ws.rawSender = &sender;
+    t.form.lblporta.caption = QStringLiteral("PARALELA");
+    t.form.LBLPORTAPARELELA.caption = QStringLiteral("LPT1");
+    EXPECT_FALSE(sendRawJob(t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch));
+    EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Não foi possível enviar a etiqueta para a impressora: a porta "
+                                                             "LPT1 (") +
+                                              t.path(QStringLiteral("lp0")) + QStringLiteral(") não existe.")});
+    EXPECT_EQ(t.messages.shown()[0].style, mb::OKOnly | mb::Critical);
+    EXPECT_FALSE(t.exists(QStringLiteral("lp0")));
 }
 
 TEST(SendRawJobTest, AShareThatWouldRunAsACommandWritesNoBatchFile)
@@ -117,6 +186,10 @@ TEST(SendRawJobTest, AShareThatWouldRunAsACommandWritesNoBatchFile)
     RawFixture f;
     f.t.form.lblporta.caption = QStringLiteral("USB");
     f.t.form.lblcompartilhamento.caption = QStringLiteral("Zebra & format c:");
-    sendRawJob(f.t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch);
+    EXPECT_FALSE(sendRawJob(f.t.program, {QStringLiteral("^XA"), QStringLiteral("^XZ")}, kDialogBatch));
     EXPECT_FALSE(f.t.exists(QStringLiteral("IMPRIMIR.BAT")));
+    EXPECT_TRUE(f.sender.sends.empty());
+    EXPECT_EQ(f.t.messages.texts(),
+              QStringList{QStringLiteral("Não foi possível gravar o arquivo ") + f.t.path(QStringLiteral("IMPRIMIR.BAT")) +
+                          QStringLiteral(": o nome da porta ou do compartilhamento não pode ser usado num comando.")});
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/processes.h"
 #include "platform/rawsender.h"
 #include "tests/common/testworkstation.h"
 
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <QString>
 #include <vector>
@@ -17,23 +17,48 @@ public:
         QString batchFile, folder;
         QByteArray spool, batch;
     };
-    Outcome send(const QString& batchFile, const QString& workingFolder) override;
+    Result send(const QString& batchFile, const QString& workingFolder) override;
     std::vector<Send> sends;
 };
 
-// Processes that start nothing and remember what they were asked to start.
-class RecordingProcesses : public Processes {
+// A pseudo-terminal in raw mode stands for a printer port: a real character device whose bytes
+// the test reads back, and which stops taking bytes when nobody reads them.
+class Pty {
 public:
-    struct Start {
-        QString program;
-        QStringList arguments;
-        QString folder;
-    };
-    std::optional<Id> start(const QString& program, const QStringList& arguments, const QString& workingFolder) override;
-    Wait wait(Id, std::chrono::milliseconds) override { return Wait::Ended; }
-    void end(Id) override {}
-    void sleep(std::chrono::milliseconds) override {}
-    std::vector<Start> starts;
+    Pty();
+    ~Pty();
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+    bool ok() const { return slave_ >= 0; }
+    const QString& device() const { return device_; }
+    // What reached the port so far.
+    QByteArray received() const;
+
+private:
+    int master_ = -1, slave_ = -1;
+    QString device_;
+};
+
+// A stand-in "lp" first on PATH, a shell script with the given body ($here is its folder); the
+// PATH it found comes back when it goes.
+class FakeLp {
+public:
+    explicit FakeLp(const QByteArray& body);
+    ~FakeLp();
+    FakeLp(const FakeLp&) = delete;
+    FakeLp& operator=(const FakeLp&) = delete;
+    // A file the script wrote into its folder, or "(nada)".
+    QByteArray file(const char* name) const;
+
+    // Keeps its arguments (one a line) in "args" and its input in "stdin", and says it queued.
+    static const QByteArray kRecords;
+    // Says the queue does not exist, as CUPS's lp does, and fails.
+    static const QByteArray kRejects;
+    static const QByteArray kHangs;
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldPath_;
 };
 
 // A program folder with a recording sender, the port captions of a parallel port LPT1.

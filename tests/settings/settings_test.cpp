@@ -1,5 +1,6 @@
 #include "settings/keys.h"
 #include "settings/settings.h"
+#include "tests/common/smalldisk.h"
 #include "tests/common/testworkstation.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ TEST(LeIniTest, GrowsItsBufferUntilTheValueFits)
     } rows[] = {{0}, {1}, {254}, {255}, {256}, {300}, {511}, {1000}};
     for (const auto& r : rows) {
         const QString value(r.length, u'v');
-        t.profile.write(settingsPath(t.files), QStringLiteral("S"), QStringLiteral("K"), value);
+        ASSERT_TRUE(t.profile.write(settingsPath(t.files), QStringLiteral("S"), QStringLiteral("K"), value));
         EXPECT_EQ(le_ini(t.profile, settingsPath(t.files), QStringLiteral("S"), QStringLiteral("K"), QString()), value)
             << r.length;
     }
@@ -28,6 +29,71 @@ TEST(LeIniTest, GrowsItsBufferUntilTheValueFits)
     EXPECT_EQ(le_ini(t.profile, t.path(QStringLiteral("outro.ini")), QStringLiteral("S"), QStringLiteral("K"),
                      QStringLiteral("padrao")),
               QStringLiteral("padrao"));
+}
+
+// A value the program saved between quotes (blanks around it), and one quoted by hand, read back
+// whole at every length: the quotes cost no character, and a large value is read in one go.
+TEST(LeIniTest, QuotedValuesReadBackWholeAtEveryLength)
+{
+    TestWorkstation t;
+    const QString file = settingsPath(t.files);
+    const int lengths[] = {254, 255, 256, 510, 511, 512, 767, 1023, (1 << 20) + 255};
+    for (const int length : lengths) {
+        const QString body(length - 1, u'v');
+        const QString values[] = {u' ' + body, body + u' ', u' ' + body.left(length - 2) + u' ', body + u'w'};
+        for (const QString& value : values) {
+            ASSERT_TRUE(t.profile.write(file, QStringLiteral("Impressora"), QStringLiteral("Path"), value));
+            const QString got = le_ini(t.profile, file, QStringLiteral("Impressora"), QStringLiteral("Path"), QString());
+            EXPECT_EQ(got.size(), value.size()) << length;
+            EXPECT_TRUE(got == value) << length;
+        }
+        t.writeBytes(QStringLiteral("Pendrova.ini"), "[Impressora]\r\nPath='" + QByteArray(length, 'q') + "'\r\n");
+        const QString hand = le_ini(t.profile, file, QStringLiteral("Impressora"), QStringLiteral("Path"), QString());
+        EXPECT_EQ(hand.size(), length);
+        EXPECT_TRUE(hand == QString(length, u'q')) << length;
+    }
+}
+
+// A line break in a value would add keys and sections of its own: the writer refuses the value,
+// tells why, and the file stays as it was.
+TEST(SettingsWriteTest, AValueWithALineBreakIsRefusedAndNothingIsWritten)
+{
+    const char* values[] = {"/opt/java\n[Impressora]\nJava=/tmp/x", "a\r\nb", "a\r", "\n"};
+    for (const char* v : values) {
+        TestWorkstation t;
+        const QByteArray old = "[Config]\r\narquivo=1400050831\r\n[Impressora]\r\nJava=/usr/bin\r\n";
+        t.writeBytes(QStringLiteral("Pendrova.ini"), old);
+        EXPECT_FALSE(writeSetting(t.ws, ini::kImpressora, "Java", QString::fromLatin1(v))) << v;
+        EXPECT_FALSE(saveSettings(t.ws, {{QStringLiteral("Config"), QStringLiteral("arquivo"), QStringLiteral("9")},
+                                         {QStringLiteral("Impressora"), QStringLiteral("Java"), QString::fromLatin1(v)}}))
+            << v;
+        EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), old) << v;
+        const QString message = QStringLiteral("Não foi possível gravar o arquivo ") + settingsPath(t.files) +
+                                QStringLiteral(": o valor de Java contém uma quebra de linha.");
+        EXPECT_EQ(t.messages.texts(), (QStringList{message, message})) << v;
+    }
+}
+
+TEST(SettingsWriteTest, AFullDiskIsToldOnceAndTheFileStaysWhole)
+{
+    TestWorkstation t;
+    SmallDisk disk(t.folder(), t.files, 64);
+    gera_ini_base(t.ws);
+    ASSERT_TRUE(t.messages.shown().empty());
+    const QByteArray old = t.readBytes(QStringLiteral("Pendrova.ini"));
+    disk.fill();
+    std::vector<ProfileFile::Change> config;
+    for (const char* key : {"Referencia", "arquivo", "Lote", "Intensidade", "Velocidade", "Tipo"})
+        config.push_back({QStringLiteral("Config"), QString::fromLatin1(key), QStringLiteral("valor novo")});
+    EXPECT_FALSE(saveSettings(t.ws, config));
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), old);
+    ASSERT_EQ(t.messages.shown().size(), 1u);
+    EXPECT_EQ(t.messages.shown()[0].text, QStringLiteral("Não foi possível gravar o arquivo ") + settingsPath(t.files) +
+                                              QStringLiteral(": não há espaço livre no disco."));
+    // The next save fails alike and finds the same file, not the half of one.
+    EXPECT_FALSE(writeSetting(t.ws, ini::kImpressora, "Java", QStringLiteral("/usr/bin")));
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), old);
+    EXPECT_EQ(t.messages.shown().size(), 2u);
 }
 
 TEST(GeraIniBaseTest, WritesExactlyTheFirstStartKeysAndDeletesTheBatchFile)
@@ -61,7 +127,7 @@ TEST(GeraIniBaseTest, WritesExactlyTheFirstStartKeysAndDeletesTheBatchFile)
     EXPECT_EQ(readSetting(t.ws, ini::kImpressora, "Java"), QString());
 }
 
-TEST(GeraIniBaseTest, AnUnwritableFolderFailsSilently)
+TEST(GeraIniBaseTest, AnUnwritableFolderIsToldOnce)
 {
     TestWorkstation t;
     FileSystem gone(t.path(QStringLiteral("nao-existe")));
@@ -69,7 +135,11 @@ TEST(GeraIniBaseTest, AnUnwritableFolderFailsSilently)
     Workstation ws{gone, profile, t.printers, t.messages, t.screen};
     gera_ini_base(ws);
     EXPECT_FALSE(t.exists(QStringLiteral("nao-existe")));
-    EXPECT_TRUE(t.messages.shown().empty());
+    ASSERT_EQ(t.messages.shown().size(), 1u);
+    EXPECT_EQ(t.messages.shown()[0].text, QStringLiteral("Não foi possível gravar o arquivo ") +
+                                              t.path(QStringLiteral("nao-existe/Pendrova.ini")) +
+                                              QStringLiteral(": a pasta não existe."));
+    EXPECT_EQ(t.messages.shown()[0].style, mb::OKOnly | mb::Critical);
 }
 
 TEST(BarcodeFactorTest, NumbersInTheRegionalFormatElseOnePointOne)

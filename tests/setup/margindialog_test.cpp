@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 #include "setup/margindialog.h"
 #include "setup/margindialogview.h"
+#include "tests/common/smalldisk.h"
 #include "tests/common/testworkstation.h"
 
 #include <QApplication>
@@ -134,6 +135,27 @@ TEST(MarginDialogTest, SaveWritesEveryBoxABlankOneAsItsSaveStandardThenCloses)
     EXPECT_FALSE(d.isOpen());
     EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")).toStdString(),
               "[MargemOcultaZebra]\r\nColunaA=1,5\r\nColunaB=45\r\nTopo=10\r\n");
+}
+
+// A disk that cannot take the margins: the file stays as it was, the operator is told once, and
+// the dialog stays open with what was typed, to be saved again.
+TEST(MarginDialogTest, AFullDiskKeepsTheFileAndTheDialogWithWhatWasTyped)
+{
+    TestWorkstation t;
+    SmallDisk disk(t.folder(), t.files, 64);
+    t.writeBytes(QStringLiteral("Pendrova.ini"), "[MargemOcultaZebra]\r\nColunaA=3\r\nColunaB=45\r\nTopo=3\r\n");
+    const QByteArray file = t.readBytes(QStringLiteral("Pendrova.ini"));
+    TwoColumns d(t.ws);
+    d.Form_Load();
+    d.box(QStringLiteral("txtmargem1")).text = QStringLiteral("1,5");
+    disk.fill();
+    d.cmd_gravar_Click();
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), file);
+    EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Não foi possível gravar o arquivo ") +
+                                              t.path(QStringLiteral("Pendrova.ini")) +
+                                              QStringLiteral(": não há espaço livre no disco.")});
+    EXPECT_TRUE(d.isOpen());
+    EXPECT_EQ(texts(d), (QStringList{QStringLiteral("1,5"), QStringLiteral("45"), QStringLiteral("3")}));
 }
 
 TEST(MarginDialogTest, LeavingWritesNothingAndLosesWhatWasTyped)

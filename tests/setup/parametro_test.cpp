@@ -3,6 +3,7 @@
 #include "platform/folderpicker.h"
 #include "settings/settings.h"
 #include "setup/frmparametroimpressora.h"
+#include "tests/common/smalldisk.h"
 #include "tests/common/testworkstation.h"
 
 #include <QDir>
@@ -319,3 +320,63 @@ TEST_F(ParametroTest, ThePortPanelFollowsTheSelectedOptionWhicheverRaisedTheEven
 }
 
 }  // namespace
+
+// A folder whose name holds a line break would put lines of its own into the settings file (a
+// second "[Impressora]" with its own "Java="): the save is refused, told, and writes nothing.
+TEST_F(ParametroTest, AFolderNameWithALineBreakIsRefusedAndNothingIsWritten)
+{
+    const QString odd = tw.path(QStringLiteral("jre\n[Impressora]\nJava=/tmp"));
+    tw.write(QStringLiteral("jre\n[Impressora]\nJava=/tmp/") + kJavaFile, QStringLiteral("#!/bin/sh\n"));
+    settings(QStringLiteral("Path=%1\r\nJava=%2\r\n").arg(pedidos(), jre()));
+    const QByteArray file = tw.readBytes(QStringLiteral("Pendrova.ini"));
+    tw.form.lbljava.caption = QStringLiteral("anterior");
+    open();
+    picker.answerNext(odd);
+    dlg.cmdjava_Click();
+    ASSERT_EQ(dlg.txtjava.text, odd);
+    dlg.cmd_grava_Click();
+    EXPECT_EQ(tw.messages.texts(), QStringList{QStringLiteral("Não foi possível gravar o arquivo ") +
+                                               tw.path(QStringLiteral("Pendrova.ini")) +
+                                               QStringLiteral(": o valor de Java contém uma quebra de linha.")});
+    EXPECT_EQ(tw.readBytes(QStringLiteral("Pendrova.ini")), file);
+    EXPECT_TRUE(dlg.isOpen());
+    EXPECT_EQ(tw.form.lbljava.caption, QStringLiteral("anterior"));
+}
+
+// The disk fills up under the settings file: the save leaves the file byte for byte, the
+// window's holders and the batch file as they were, tells why once, and keeps the dialog open.
+TEST(ParametroSaveTest, AFullDiskKeepsTheFileTheWindowAndTheDialog)
+{
+    TestWorkstation tw;
+    SmallDisk disk(tw.folder(), tw.files, 64);
+    ScriptedFolderPicker picker;
+    tw.ws.folderPicker = &picker;
+    QDir().mkpath(tw.path(QStringLiteral("pedidos")));
+    tw.write(QStringLiteral("jre/") + kJavaFile, QStringLiteral("#!/bin/sh\n"));
+    tw.write(QStringLiteral("Pendrova.ini"),
+             QStringLiteral("[Config]\r\narquivo=1400050831\r\n[Impressora]\r\nLinguagem=ZPL\r\nPath=%1\r\nJava=%2\r\n"
+                            "[MargemOcultaZebra]\r\nPackX=2,2\r\n")
+                 .arg(tw.path(QStringLiteral("pedidos")), tw.path(QStringLiteral("jre"))));
+    tw.write(QStringLiteral("IMPRIMIR.BAT"), QStringLiteral("type epltemp.prn > LPT1\r\n"));
+    const QByteArray file = tw.readBytes(QStringLiteral("Pendrova.ini"));
+    for (Label* holder : {&tw.form.lbllinguagem, &tw.form.lblpath, &tw.form.lbljava})
+        holder->caption = QStringLiteral("anterior");
+
+    FrmParametroImpressora dlg(tw.program);
+    dlg.Form_Load();
+    dlg.Form_Activate();
+    dlg.select(dlg.optppla);
+    disk.fill();
+    dlg.cmd_grava_Click();
+
+    EXPECT_EQ(tw.readBytes(QStringLiteral("Pendrova.ini")), file);
+    ASSERT_EQ(tw.messages.shown().size(), 1u);
+    EXPECT_EQ(tw.messages.shown()[0].text, QStringLiteral("Não foi possível gravar o arquivo ") +
+                                               tw.path(QStringLiteral("Pendrova.ini")) +
+                                               QStringLiteral(": não há espaço livre no disco."));
+    EXPECT_EQ(tw.messages.shown()[0].style, mb::OKOnly | mb::Critical);
+    EXPECT_TRUE(dlg.isOpen());
+    for (Label* holder : {&tw.form.lbllinguagem, &tw.form.lblpath, &tw.form.lbljava})
+        EXPECT_EQ(holder->caption, QStringLiteral("anterior")) << holder->name.toStdString();
+    EXPECT_TRUE(tw.exists(QStringLiteral("IMPRIMIR.BAT")));
+}
