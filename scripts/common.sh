@@ -79,12 +79,18 @@ configure() {
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 }
 
-# Builds the given targets (all when none), saying how many build steps that takes.
+# Builds the given targets (all when none). ninja numbers its steps [n/N]; a last line says how
+# many there were.
 build() {
   configure
-  local targets=() steps
+  local targets=() count rc=0
   [ $# -eq 0 ] || targets=(--target "$@")
-  steps=$(cmake --build "$BUILD" "${targets[@]}" -- -n 2>/dev/null | grep -c '^\[' || true)
-  echo "Building ${*:-every target}: $steps build steps to do"
-  cmake --build "$BUILD" "${targets[@]}" -- -j"$JOBS"
+  count=$(mktemp)
+  cmake --build "$BUILD" "${targets[@]}" -- -j"$JOBS" | awk -v count="$count" '
+    { print; fflush() }
+    /^\[[0-9]+\/[0-9]+\]/ && !/Re-checking globbed|Re-running CMake/ { split(substr($1, 2), n, "/"); steps = n[2] + 0 }
+    END { print steps + 0 > count }' || rc=$?
+  [ "$rc" -eq 0 ] && echo "Built ${*:-every target}: $(cat "$count") build steps."
+  rm -f "$count"
+  return "$rc"
 }
