@@ -11,10 +11,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -135,29 +138,38 @@ struct DemoLabels : ::testing::Test {
 
     // Every two-across page of the files: the logos fill their boxes, and the texts of the left
     // label end before the right label's first element, where no text of the right label begins.
+    // Each fault is told once, with the first page it shows on.
     static void checkTwoAcross(const QStringList& files, const Geometry& g, bool brandO)
     {
         const double boundary = g.right + g.firstElement;
+        std::map<std::string, std::string> faults;
         for (const QString& file : files)
             for (int page = 1; page <= pdf::pageCount(file); ++page) {
-                SCOPED_TRACE((file + QStringLiteral(" page ") + QString::number(page)).toStdString());
+                const std::string where = QFileInfo(file).fileName().toStdString() + " page " + std::to_string(page);
                 bool right = false;
                 for (const pdf::Word& t : texts(file, page)) {
-                    EXPECT_FALSE(t.mm.left() < boundary && t.mm.right() > boundary)
-                        << '"' << t.text.toStdString() << "\" from " << t.mm.left() << " to " << t.mm.right()
-                        << " mm runs into the right label, which begins at " << boundary << " mm";
+                    if (t.mm.left() < boundary && t.mm.right() > boundary)
+                        faults.emplace('"' + t.text.toStdString() + "\" from " + std::to_string(t.mm.left()) + " to " +
+                                           std::to_string(t.mm.right()) + " mm runs into the right label, which begins at " +
+                                           std::to_string(boundary) + " mm",
+                                       where);
                     right = right || t.mm.left() >= boundary;
                 }
                 const QImage image = colourPage(file, page);
-                ASSERT_FALSE(image.isNull());
-                const QRectF box = brandO ? g.logoO : g.logoK;
+                ASSERT_FALSE(image.isNull()) << where;
                 for (double x : {g.left, g.right}) {
                     if (x == g.right && !right)
                         continue;
-                    const QRectF at = box.translated(x, g.top);
-                    EXPECT_GE(logoSpan(image, at), 0.8) << "logo box at " << at.left() << " mm";
+                    const QRectF at = (brandO ? g.logoO : g.logoK).translated(x, g.top);
+                    const double span = logoSpan(image, at);
+                    if (span < 0.8)
+                        faults.emplace("the logo's ink spans " + std::to_string(int(span * 100)) +
+                                           "% of its box at " + std::to_string(at.left()) + " mm",
+                                       where);
                 }
             }
+        for (const auto& [fault, where] : faults)
+            ADD_FAILURE() << fault << " (" << where << ")";
     }
 };
 
@@ -181,26 +193,27 @@ TEST_F(DemoLabels, PackTextsStayInTheirBoxes)
     const double ox = 2.2 - 2.7, oy = 2.1 - 3;
     const double divider = ox + 46, dividerEnd = ox + 46.3;
     const std::pair<double, double> dividedRows[] = {{19, 49}, {64, 79.9}, {95, 140}};
+    std::map<std::string, std::string> faults;
     for (const char* numero : {"1400070001", "1400070002"}) {
         const QStringList files = printEveryItem("Corrugado", numero);
         ASSERT_FALSE(files.isEmpty());
         for (const QString& file : files)
             for (int page = 1; page <= pdf::pageCount(file); ++page) {
-                SCOPED_TRACE((file + QStringLiteral(" page ") + QString::number(page)).toStdString());
+                const std::string where = QFileInfo(file).fileName().toStdString() + " page " + std::to_string(page);
                 for (const pdf::Word& t : texts(file, page)) {
-                    const std::string what = '"' + t.text.toStdString() + "\" from " +
-                                              std::to_string(t.mm.left()) + " to " + std::to_string(t.mm.right());
-                    EXPECT_GE(t.mm.left(), ox + 2.4) << what;
-                    EXPECT_LE(t.mm.right(), ox + 98.6) << what;
+                    const std::string what = '"' + t.text.toStdString() + "\" from " + std::to_string(t.mm.left()) +
+                                             " to " + std::to_string(t.mm.right()) + " mm";
+                    if (t.mm.left() < ox + 2.4 || t.mm.right() > ox + 98.6)
+                        faults.emplace(what + " leaves the frame", where);
                     const double middle = t.mm.center().y() - oy;
-                    for (auto [top, bottom] : dividedRows) {
-                        if (middle > top && middle < bottom)
-                            EXPECT_TRUE(t.mm.right() <= divider || t.mm.left() >= dividerEnd)
-                                << what << " crosses the column rule";
-                    }
+                    for (auto [top, bottom] : dividedRows)
+                        if (middle > top && middle < bottom && t.mm.left() < dividerEnd && t.mm.right() > divider)
+                            faults.emplace(what + " crosses the column rule", where);
                 }
             }
     }
+    for (const auto& [fault, where] : faults)
+        ADD_FAILURE() << fault << " (" << where << ")";
 }
 
 }  // namespace
