@@ -21,14 +21,18 @@ APT_LOCK_TIMEOUT=${APT_LOCK_TIMEOUT:-600}
 # The locks apt-get takes: dpkg's for installing, the lists' for updating.
 APT_LOCKS=${APT_LOCKS:-/var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock}
 
+SUDO=()
+[ "$(id -u)" -eq 0 ] || SUDO=(sudo)
+
 # The process holding one of the package locks, as "pid (name)"; fails when none is held.
-# apt and dpkg lock with fcntl, which /proc/locks lists by inode.
+# apt and dpkg lock with fcntl, which /proc/locks lists by device (major:minor in hex) and inode.
 apt_lock_holder() {
-  local lock inode pid
+  local lock dev file pid
   for lock in $APT_LOCKS; do
     [ -e "$lock" ] || continue
-    inode=$(stat -c %i "$lock") || continue
-    pid=$(awk -v inode="$inode" '$2 != "->" { n = split($6, f, ":"); if (f[n] == inode) { print $5; exit } }' /proc/locks)
+    dev=$(stat -c %d "$lock") || continue
+    file=$(printf '%02x:%02x:%s' $(((dev >> 8) & 0xfff)) $(((dev & 0xff) | ((dev >> 12) & 0xfff00))) "$(stat -c %i "$lock")")
+    pid=$(awk -v file="$file" '$2 != "->" && $6 == file { print $5; exit }' /proc/locks)
     if [ -n "$pid" ]; then
       echo "$pid ($(cat "/proc/$pid/comm" 2>/dev/null || echo '?'))"
       return 0
@@ -69,8 +73,6 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  SUDO=()
-  [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
   apt_get update -qq
   apt_get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 }
