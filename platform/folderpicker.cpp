@@ -1,8 +1,9 @@
 #include "platform/folderpicker.h"
 
-QString ScriptedFolderPicker::browse(Owner owner, const QString& title)
+QString ScriptedFolderPicker::browse(Owner owner, const QString& title, const QString& start)
 {
     titles_ << title;
+    starts_ << start;
     owners_.push_back(owner);
     if (answers_.empty())
         return {};

@@ -234,7 +234,8 @@ void FrmParametroImpressora::Oculta_Frame()
 
 void FrmParametroImpressora::escolhePasta(TipTextBox& box, const QString& titulo)
 {
-    const QString pasta = seleciona_pasta(p_.ws, hWnd, titulo);
+    // The browser opens where the box points, so a folder near the current one is a short walk.
+    const QString pasta = seleciona_pasta(p_.ws, hWnd, titulo, box.text);
     // A cancelled browser answers nothing: the box, and so what a save writes, stay as they were.
     if (pasta.isEmpty())
         return;

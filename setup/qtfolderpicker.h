@@ -6,5 +6,5 @@
 // whose handle it is given.
 class QtFolderPicker : public FolderPicker {
 public:
-    QString browse(Owner owner, const QString& title) override;
+    QString browse(Owner owner, const QString& title, const QString& start) override;
 };

@@ -5,6 +5,6 @@
 
 #include <QString>
 
-// The folder browser over the owner window: the chosen folder, or "" when the operator cancels,
-// the path cannot be had, or the workstation has no browser at all.
-QString seleciona_pasta(Workstation& ws, FolderPicker::Owner hwnd, const QString& titulo);
+// The folder browser over the owner window, opened at the folder inicio: the chosen folder, or ""
+// when the operator cancels, the path cannot be had, or the workstation has no browser at all.
+QString seleciona_pasta(Workstation& ws, FolderPicker::Owner hwnd, const QString& titulo, const QString& inicio);

@@ -270,6 +270,7 @@ TEST_F(ParametroTest, FolderButtons)
         EXPECT_EQ(tw.messages.texts(), c.messages);
         EXPECT_EQ(picker.titles().last(), c.java ? QStringLiteral("Selecione o Local do Arquivo Java.exe")
                                                  : QStringLiteral("Selecione o Local Padrão para Busca dos Arquivos"));
+        EXPECT_EQ(picker.starts().last(), QStringLiteral("anterior")) << "the browser opens where the box points";
     }
 }
 
