@@ -53,7 +53,8 @@ HttpClient::Reply run(const QString& url, std::chrono::milliseconds timeout,
         return out;
     }
     // The last redirection's own status would read as an answer.
-    if (reply->error() == QNetworkReply::TooManyRedirectsError || reply->error() == QNetworkReply::InsecureRedirectError) {
+    if (reply->error() == QNetworkReply::TooManyRedirectsError ||
+        reply->error() == QNetworkReply::InsecureRedirectError) {
         out.outcome = HttpClient::Reply::Outcome::RedirectFailed;
         out.error = reply->errorString();
         return out;

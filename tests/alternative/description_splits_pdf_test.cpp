@@ -17,6 +17,7 @@
 #include "tests/common/labelpdf.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -33,7 +34,8 @@ struct DescriptionSplitsPrinted : LabelPdfTest {
             if (area.contains(w.mm.topLeft()))
                 inside.push_back(w);
         std::sort(inside.begin(), inside.end(), [](const pdf::Word& a, const pdf::Word& b) {
-            return a.mm.top() < b.mm.top() - 0.6 || (std::abs(a.mm.top() - b.mm.top()) <= 0.6 && a.mm.left() < b.mm.left());
+            const bool sameRow = std::abs(a.mm.top() - b.mm.top()) <= 0.6;
+            return sameRow ? a.mm.left() < b.mm.left() : a.mm.top() < b.mm.top();
         });
         QStringList lines;
         double top = -1000;
@@ -69,7 +71,9 @@ TEST_F(DescriptionSplitsPrinted, EachLayoutBreaksItsDescriptionWhereItsRuleSays)
     const QRectF oldestArea(QPointF(-0.6, 1 - 0.6), QPointF(22.5, 1 + 6));  // "Ref." stands at 22.8
     const QRectF accessoryArea(QPointF(0.2 + 6.4, 1 + 6.5), QPointF(0.2 + 44, 1 + 9.4));
     const QRectF earlierBoxArea(QPointF(1.7, 1 + 18.4), QPointF(45, 1 + 27.3));
-    auto oculta = [&g](double col1) { g.margem_oculta_col1 = float(col1), g.margem_oculta_col2 = 40, g.margem_oculta_topo = 1; };
+    auto oculta = [&g](double col1) {
+        g.margem_oculta_col1 = float(col1), g.margem_oculta_col2 = 40, g.margem_oculta_topo = 1;
+    };
 
     const Case cases[] = {
         // Box front, 32 mm at Franklin Gothic Semilight 7 pt: cut after the first prefix that reaches it.

@@ -81,7 +81,8 @@ TEST(HttpClient, RedirectionsAreFollowedUpToTheLimit)
             EXPECT_TRUE(reply.contentType.endsWith("text/xml; charset=UTF-8")) << reply.contentType.toStdString();
             EXPECT_EQ(reply.textByHeaderCharset(), QStringLiteral("<fim/>"));
             EXPECT_EQ(server.paths(), upTo(c.hops));
-            EXPECT_EQ(server.requestLine(), QString::fromLatin1(c.method) + " /" + QString::number(c.hops) + " HTTP/1.1");
+            EXPECT_EQ(server.requestLine(),
+                      QString::fromLatin1(c.method) + " /" + QString::number(c.hops) + " HTTP/1.1");
         } else {
             EXPECT_TRUE(reply.body.isEmpty());
             EXPECT_FALSE(reply.error.isEmpty());

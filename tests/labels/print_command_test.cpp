@@ -237,7 +237,8 @@ TEST_F(PrintCommandTest, OrderQuantitiesThatAreNotWholeNumbersPrintRounded)
     for (const Case& c : cases) {
         SCOPED_TRACE((c.tipo + " " + c.qte38 + " " + c.qte39).toStdString());
         PrintDesk d;
-        d.boxFrontOrder(c.tipo, {{c.qte38, "38", "789123456780", "4501237038"}, {c.qte39, "39", "789123456781", "4501237039"}});
+        d.boxFrontOrder(c.tipo, {{c.qte38, "38", "789123456780", "4501237038"},
+                                 {c.qte39, "39", "789123456781", "4501237039"}});
         EXPECT_EQ(static_cast<int>(d.tw.messages.shown().size()), c.loadMessages);
         d.tw.messages.clear();
         d.run();
