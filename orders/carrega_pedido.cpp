@@ -15,12 +15,13 @@ namespace {
 
 const QString kAtencao = QStringLiteral("ATENÇÃO!!!");
 
+// A line left out of the order, or a line kept whose quantity cannot be printed.
 struct SkippedLine {
     int number;  // line of the file, from 1
     bool tooFewFields;
 };
 
-// One message per load, however many lines were left out.
+// One message per load, however many lines were named.
 void reportSkipped(Program& p, const QString& fileName, const QList<SkippedLine>& skipped)
 {
     if (skipped.isEmpty())
@@ -30,7 +31,7 @@ void reportSkipped(Program& p, const QString& fileName, const QList<SkippedLine>
     for (int i = 0; i < skipped.size() && i < kNamed; ++i)
         text += QStringLiteral("\nlinha ") + QString::number(skipped[i].number) +
                 (skipped[i].tooFewFields ? QStringLiteral(": faltam campos")
-                                         : QStringLiteral(": quantidade não é um número inteiro válido"));
+                                         : QStringLiteral(": quantidade fora do intervalo de -32768 a 32767"));
     if (skipped.size() > kNamed)
         text += QStringLiteral("\ne mais ") + QString::number(skipped.size() - kNamed) + QStringLiteral(" linha(s)");
     p.ws.messages.show(text, mb::Exclamation);
@@ -128,10 +129,10 @@ void carrega_pedido(Program& p)
             skipped.append({n + 1, true});
             continue;
         }
-        if (!wholeQuantity(fields.at(0))) {
+        // Every number is a quantity; a fraction is rounded where a whole number is needed. Only
+        // one past the 16-bit range cannot be printed, and the line still belongs to the order.
+        if (!wholeQuantity(fields.at(0)))
             skipped.append({n + 1, false});
-            continue;
-        }
 
         QString key;
         if (family->letter == "A")

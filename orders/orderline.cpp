@@ -1,10 +1,10 @@
 #include "orders/orderline.h"
 
 #include "orders/cartonlayout.h"
+#include "platform/errors.h"
 #include "platform/vb.h"
 #include "settings/settings.h"
 
-#include <cmath>
 
 const Family* familyOf(const QString& tipo)
 {
@@ -27,9 +27,13 @@ QString collapseBlanks(const QString& line)
 std::optional<int> wholeQuantity(const QString& text)
 {
     const auto v = vb::parseNumber(text);
-    if (!v || std::floor(*v) != *v || *v < -32768.0 || *v > 32767.0)
+    if (!v)
         return std::nullopt;
-    return static_cast<int>(*v);
+    try {
+        return vb::CInt(*v);
+    } catch (const ProgramError&) {
+        return std::nullopt;
+    }
 }
 
 static QString joinKey(const QString& a, const QString& b, const QString& c)

@@ -31,7 +31,8 @@ const Family* familyOf(const QString& tipo);
 // left to right without rescanning. A run of up to 158 blanks ends as one.
 QString collapseBlanks(const QString& line);
 
-// The quantity of a data line as a whole number in 16-bit range; nothing otherwise.
+// A quantity as the workstation makes it whole: a number rounded half to even, which must then
+// lie in the 16-bit range; nothing for a text that is no number or a number outside that range.
 std::optional<int> wholeQuantity(const QString& text);
 
 // Key parts joined by " | ", taken from the collapsed line's fields untrimmed.

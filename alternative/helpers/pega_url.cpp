@@ -12,6 +12,7 @@ namespace {
 // Numbers and texts of the request object's own failures.
 constexpr long kCannotConnect = -2147012867;
 constexpr long kTimedOut = -2147012894;
+constexpr long kRedirectFailed = -2147012740;
 const QString kSource = QStringLiteral("msxml3.dll");
 
 // The text of the first element of that name anywhere in the document.
@@ -48,12 +49,20 @@ void pega_URL(Program& p, const QString& M_URL, AddressForm& endereco, std::chro
     }
     if (reply.outcome == HttpClient::Reply::Outcome::TimedOut)
         throw ProgramError(kTimedOut, kSource, QStringLiteral("The operation timed out"));
+    if (reply.outcome == HttpClient::Reply::Outcome::RedirectFailed)
+        throw ProgramError(kRedirectFailed, kSource,
+                           QStringLiteral("The redirection failed because either the scheme changed or all "
+                                          "attempts made to redirect failed"));
     if (!reply.answered())
         throw ProgramError(kCannotConnect, kSource,
                            QStringLiteral("A connection with the server could not be established"));
 
+    // The reply's text as the request object gives it: decoded by the header's charset, whatever
+    // the document then declares. Without one the parser reads the bytes: a byte-order mark or
+    // the XML declaration names the encoding, else UTF-8.
     QDomDocument doc;
-    const bool wellFormed = static_cast<bool>(doc.setContent(reply.body));
+    const std::optional<QString> text = reply.textByHeaderCharset();
+    const bool wellFormed = static_cast<bool>(text ? doc.setContent(*text) : doc.setContent(reply.body));
     // A document that does not load has no XML text to show.
     p.ws.messages.show(wellFormed ? doc.toString(-1) : QString(), mb::OKOnly);
 

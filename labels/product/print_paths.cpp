@@ -74,7 +74,8 @@ bool print100x40Branch(Program& p)
     g.margem_oculta_topo = 3;
     g.origem_x = 0;
     g.origem_y = 0;
-    onPrinter(p, {userPaper(), width(kRowWidth), fontName(g.fonte_etiqueta)});
+    // The label's own height, so a page left by an earlier run (20 mm hidden labels) cuts nothing.
+    onPrinter(p, {userPaper(), width(kRowWidth), height(k100x40Height), fontName(g.fonte_etiqueta)});
     setBrandLetter(p);
     for (int i = 0; i < MainForm::kSizeCells; ++i) {
         if (vb::Trim(f.txtnumero[i].text).isEmpty())

@@ -25,6 +25,8 @@ inline constexpr Twips kRowWidth{9000};
 inline constexpr Twips kBoxFrontHeight{2660};
 inline constexpr Twips k40x20Height{1200};
 inline constexpr Twips kCartonHeight{9000};
+// The one-across stock is 40 mm high: 2268 twips, the nearest whole number.
+inline constexpr Twips k100x40Height{2268};
 
 // Page set-up steps, each dropped on its own when the printer refuses it.
 using PrinterStep = std::function<void(Printer&)>;

@@ -104,6 +104,93 @@ TEST_F(AddressLookup, AnswersThatFindNothing)
     }
 }
 
+// The reply as the workstation's request object reads it: decoded by the charset of the
+// Content-Type header when it names one, and after the redirections the server asks for.
+TEST_F(AddressLookup, RepliesAreReadByTheirHeadersCharsetAndAfterRedirections)
+{
+    const QString xml = QStringLiteral(
+        "<webservicecep><resultado>1</resultado><resultado_txt>ok</resultado_txt><quantidade>1</quantidade>"
+        "<endereco><uf>sp</uf><cidade>são paulo</cidade><tipo_logradouro>praça</tipo_logradouro>"
+        "<logradouro>da sé</logradouro></endereco></webservicecep>");
+    const QByteArray latin1 = xml.toLatin1();
+    const QByteArray utf8 = xml.toUtf8();
+    const QByteArray declaredUtf8 = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + latin1;
+    const QByteArray declaredLatin1 = QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>") + latin1;
+    using Answer = LocalHttpServer::Answer;
+    // A redirection names a charset of its own, which must not decode the answer that follows.
+    auto redirect = [](int status, const char* to) {
+        return Answer{status, {}, "text/html; charset=windows-1252", to};
+    };
+
+    struct Case {
+        const char* name;
+        LocalHttpServer::Route route;
+        QStringList paths;  // the paths asked for, in order
+    };
+    const Case cases[] = {
+        {"Latin-1 named by the header only",
+         [&](const QString&) { return Answer{200, latin1, "text/xml; charset=ISO-8859-1"}; }, {"/cep"}},
+        {"quoted windows-1252, parameter in capitals",
+         [&](const QString&) { return Answer{200, latin1, "text/xml;CHARSET=\"windows-1252\""}; }, {"/cep"}},
+        {"UTF-8 named by the header",
+         [&](const QString&) { return Answer{200, utf8, "application/xml; charset=utf-8"}; }, {"/cep"}},
+        {"the header's charset over the document's declaration",
+         [&](const QString&) { return Answer{200, declaredUtf8, "text/xml; charset=iso-8859-1"}; }, {"/cep"}},
+        {"no charset in the header: the declaration",
+         [&](const QString&) { return Answer{200, declaredLatin1, "text/xml"}; }, {"/cep"}},
+        {"moved permanently",
+         [&](const QString& path) {
+             return path == "/cep" ? redirect(301, "/v2/cep?x=1") : Answer{200, utf8, "text/xml; charset=UTF-8"};
+         },
+         {"/cep", "/v2/cep?x=1"}},
+        {"found, three times",
+         [&](const QString& path) {
+             if (path == "/cep")
+                 return redirect(302, "/a");
+             if (path == "/a")
+                 return redirect(302, "/b");
+             if (path == "/b")
+                 return redirect(302, "/c");
+             return Answer{200, latin1, "text/xml; charset=ISO-8859-1"};
+         },
+         {"/cep", "/a", "/b", "/c"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        t.messages.clear();
+        endereco = AddressForm{};
+        LocalHttpServer server(c.route);
+        pega_URL(p, server.url(QStringLiteral("/cep")), endereco, 5s);
+
+        EXPECT_EQ(server.paths(), c.paths);
+        ASSERT_EQ(t.messages.shown().size(), 1u) << t.messages.texts().join(" / ").toStdString();
+        EXPECT_TRUE(t.messages.shown()[0].text.contains(QStringLiteral("<cidade>são paulo</cidade>")));
+        EXPECT_EQ(endereco.uf.text, "SP");
+        EXPECT_EQ(endereco.cidade.text, "SÃO PAULO");
+        EXPECT_EQ(endereco.logradouro.text, "PRAÇA DA SÉ");
+        EXPECT_EQ(endereco.focus, &endereco.logradouro);
+    }
+}
+
+TEST_F(AddressLookup, EndlessRedirectionsStopAtTheLimitAndRaise)
+{
+    // /cep sends to /r1, /r1 to /r2, and so on without end.
+    LocalHttpServer server([](const QString& path) {
+        return LocalHttpServer::Answer{302, {}, "text/html", "/r" + QByteArray::number(path.mid(2).toInt() + 1)};
+    });
+    try {
+        pega_URL(p, server.url(QStringLiteral("/cep")), endereco, 5s);
+        ADD_FAILURE() << "a redirection loop went unnoticed";
+    } catch (const ProgramError& e) {
+        EXPECT_EQ(e.number(), -2147012740);
+        EXPECT_EQ(e.source(), "msxml3.dll");
+    }
+    EXPECT_EQ(server.paths().size(), 1 + HttpClient::kMaxRedirects);
+    EXPECT_TRUE(t.messages.shown().empty());
+    expectUnchanged();
+    expectPointerRestored();
+}
+
 TEST_F(AddressLookup, FoundWithoutEntriesOnlyMovesTheFocus)
 {
     LocalHttpServer server(answer(QStringLiteral("1"), QStringLiteral("0"), kTwoEntries));

@@ -150,14 +150,3 @@ TEST(KeyHelpersTest, OcultaItensEmptiesAndHidesTheFourteenCells)
     }
     EXPECT_EQ(f.TXTPARES.text, QStringLiteral("42"));  // the totals are left alone
 }
-
-TEST(KeyHelpersTest, OcultaObjetosDoesNothing)
-{
-    MainForm f;
-    f.txtnumero[3].text = QStringLiteral("9");
-    f.txtpromocao.visible = true;
-    oculta_objetos(f);
-    EXPECT_EQ(f.txtnumero[3].text, QStringLiteral("9"));
-    EXPECT_TRUE(f.txtpromocao.visible);
-    EXPECT_EQ(f.Label7[0].caption, QStringLiteral("14"));
-}

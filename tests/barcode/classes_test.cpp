@@ -105,6 +105,35 @@ TEST(Bar39, RefusesLowerCaseAndCharactersOutsideTheSet)
     }
 }
 
+// Each object keeps the text of its own last call: what CheckCode finds tells whose it was.
+TEST(Bar39, EachObjectChecksTheTextOfItsOwnLastCall)
+{
+    struct Case {
+        const char* name;
+        bool refusedFirst;  // the object given "abc" draws before the one given "AB-C"
+    };
+    for (const Case c : {Case{"good one first", false}, Case{"refused one first", true}}) {
+        SCOPED_TRACE(c.name);
+        PictureBox box1, box2;
+        Bar39 good, refused;
+        auto drawGood = [&] { good.Code39(box1, 1, QStringLiteral("*AB-C*")); };
+        auto drawRefused = [&] { EXPECT_THROW(refused.Code39(box2, 2, QStringLiteral("abc")), BarcodeError); };
+        if (c.refusedFirst) {
+            drawRefused();
+            drawGood();
+        } else {
+            drawGood();
+            drawRefused();
+        }
+        EXPECT_TRUE(good.CheckCode());
+        EXPECT_THROW(refused.CheckCode(), BarcodeError);
+        EXPECT_EQ(decode::surface(box1.image(), ZXing::BarcodeFormat::Code39), QStringLiteral("AB-C"));
+        // Another good call of the first object leaves the second one's text as it was.
+        good.Code39(box1, 1, QStringLiteral("XY"));
+        EXPECT_THROW(refused.CheckCode(), BarcodeError);
+    }
+}
+
 TEST(Bar39, SurfaceHoldsLongSymbols)
 {
     const QString text = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%0123456789ABCDEFGHIJ");
@@ -135,18 +164,6 @@ TEST(Bar128, DrawsTheModuleSymbolWithCaptionIntoTheKeptDrawingOnly)
               decode::modules(module.picture().image, 10, 0, module.picture().image.width()));
     EXPECT_TRUE(inkBelow(object.image(), 25));
     EXPECT_EQ(decode::surface(object.image(), ZXing::BarcodeFormat::Code128), QStringLiteral("AB12345"));
-}
-
-TEST(Bar128, TwoObjectsDrawIndependently)
-{
-    PictureBox box1, box2;
-    Bar128 first, second;
-    first.Code128(box1, 1, QStringLiteral("A1B2"));
-    second.Code128(box2, 2, QStringLiteral("98765432"));
-    first.Code128(box1, 1, QStringLiteral("X1234"));
-    EXPECT_EQ(decode::surface(box1.image(), ZXing::BarcodeFormat::Code128), QStringLiteral("X1234"));
-    EXPECT_EQ(decode::surface(box2.image(), ZXing::BarcodeFormat::Code128), QStringLiteral("98765432"));
-    EXPECT_EQ(decode::modules(box2.image(), 29, 12, 11), QStringLiteral("11010011100"));  // 20-pixel bars
 }
 
 TEST(Bar128, RefusesEmptyTextAndCharactersOutsideSetB)

@@ -1,5 +1,8 @@
 #include "tests/labels/print_fixture.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 struct PrintCartonTest : ::testing::Test, PrintDesk {
@@ -109,7 +112,7 @@ TEST_F(PrintCartonTest, TheCurrentLayoutLeavesTheWindowsFieldsAsTheyWere)
 
 struct Print100x40Test : ::testing::Test, PrintDesk {};
 
-TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnThePrintersOwnHeight)
+TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnTheLabelsOwnHeight)
 {
     twoSizes(kFrente);
     f.cmbtipo.text = k100x40;
@@ -132,7 +135,7 @@ TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnThePrintersOwnHeight)
                 barcodes << op.barcode;
         EXPECT_EQ(barcodes, QStringList{codes[i]});
         EXPECT_NEAR(pages[i].sizeMm.width(), 158.75, 0.01);
-        EXPECT_NEAR(pages[i].sizeMm.height(), twipsToMm(Twips{5000}), 0.01);
+        EXPECT_NEAR(pages[i].sizeMm.height(), 40, 0.01);
         EXPECT_FALSE(textsOf(pages[i]).contains("Pedido: 780001"));  // no header on this branch
     }
     EXPECT_EQ(f.txtpreco.text, "0,00");
@@ -143,6 +146,52 @@ TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnThePrintersOwnHeight)
     EXPECT_FLOAT_EQ(g.origem_y, 0);
     EXPECT_EQ(g.coluna_etiqueta, 2);  // not this branch's counter
     EXPECT_TRUE(defaultCurrent());
+}
+
+// Whatever page the printer holds from before, the 100 x 40 labels get their 40 mm: the lowest
+// drawing on the label (the barcode digits at 35 mm) stays on the page.
+TEST_F(Print100x40Test, ARunAfterAnyOtherPageStillGetsTheLabelsHeight)
+{
+    struct Case {
+        const char* before;
+        std::function<void(PrintDesk&)> earlier;
+    };
+    const Case cases[] = {
+        {"the printer's first page", [](PrintDesk&) {}},
+        {"a hidden-label run", [](PrintDesk& d) {
+             d.twoSizes(kOculta);
+             d.run();
+         }},
+        {"a box-front run", [](PrintDesk& d) {
+             d.twoSizes(kFrente);
+             d.run();
+         }},
+        {"a carton run", [](PrintDesk& d) {
+             d.cartonOrder();
+             d.volumes("1", "1");
+             d.run();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        PrintDesk d;
+        c.earlier(d);
+        const std::size_t before = d.chosen.documents().size();
+        d.twoSizes(kFrente);
+        d.f.cmbtipo.text = k100x40;
+        d.run();
+        ASSERT_EQ(d.chosen.documents().size(), before + 1);
+        const auto& pages = d.chosen.documents().back().pages;
+        ASSERT_EQ(pages.size(), 3u);
+        for (const auto& page : pages) {
+            EXPECT_NEAR(page.sizeMm.height(), 40, 0.01);
+            double lowest = 0;
+            for (const auto& op : page.ops)
+                lowest = std::max(lowest, op.y + (op.kind == RecordingPrinter::Kind::Text ? 0.0 : op.height));
+            EXPECT_GT(lowest, 35);
+            EXPECT_LT(lowest, page.sizeMm.height());
+        }
+    }
 }
 
 }  // namespace

@@ -219,6 +219,41 @@ TEST_F(PrintCommandTest, AccessoryRunPrintsTheItemsTotalOnceWithItsStoredEan)
     }
 }
 
+// Quantities as an order file may hold them: a fraction is printed as the workstation makes it
+// whole (half to even); one past the 16-bit range is named at the load and its size alone is left out.
+TEST_F(PrintCommandTest, OrderQuantitiesThatAreNotWholeNumbersPrintRounded)
+{
+    struct Case {
+        QString tipo, qte38, qte39;
+        QMap<QString, int> labels;
+        int loadMessages;
+    };
+    const Case cases[] = {
+        {kFrente, "1,5", "2,5", {{kEan38, 2}, {kEan39, 2}}, 0},
+        {kOculta, "1,5", "2,5", {{kEan38, 4}, {kEan39, 4}}, 0},
+        {kFrente, "0,4", "3,5", {{kEan39, 4}}, 0},
+        {kFrente, "40000", "1", {{kEan39, 1}}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.tipo + " " + c.qte38 + " " + c.qte39).toStdString());
+        PrintDesk d;
+        d.boxFrontOrder(c.tipo, {{c.qte38, "38", "789123456780", "4501237038"},
+                                 {c.qte39, "39", "789123456781", "4501237039"}});
+        EXPECT_EQ(static_cast<int>(d.tw.messages.shown().size()), c.loadMessages);
+        d.tw.messages.clear();
+        d.run();
+        EXPECT_TRUE(d.tw.messages.shown().empty());
+        EXPECT_EQ(d.labelsByCode(), c.labels);
+    }
+    for (const auto& [qte, labels] : {std::pair{"2,5", 2}, std::pair{"3,5", 4}}) {
+        SCOPED_TRACE(qte);
+        PrintDesk d;
+        d.accessoryOrder(QString::fromLatin1(qte));
+        d.run();
+        EXPECT_EQ(d.labelsByCode(), (QMap<QString, int>{{"5601234000122", labels}}));
+    }
+}
+
 TEST_F(PrintCommandTest, CellsThatCannotPrintAreDroppedAndTheRunGoesOn)
 {
     struct Case {

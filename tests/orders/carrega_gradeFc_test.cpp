@@ -108,6 +108,9 @@ TEST_F(FrenteItem, IncrementWhileFrame2Shows)
         {true, "2", {"7", "3"}, "10", "20", 0},
         {false, "2", {"5", "1"}, "6", "12", 0},
         {true, " ", {"5", "1"}, "6", "12", 0},
+        // A fraction is made whole as every quantity is: half to even.
+        {true, "2,5", {"7", "3"}, "10", "20", 0},
+        {true, "word", {"5", "1"}, "6", "12", 1},
         // Out of range: the order's quantities stay and the operator is told.
         {true, "99999", {"5", "1"}, "6", "12", 1},
         {true, "32763", {"5", "32764"}, "32769", "65538", 1},

@@ -1,6 +1,7 @@
 #include "orders/carrega_pedido.h"
 #include "orders/carrega_corrugado.h"
 #include "orders/orderline.h"
+#include "orders/ret_codcomplemento.h"
 #include "platform/vb.h"
 #include "settings/keys.h"
 #include "settings/settings.h"
@@ -229,25 +230,86 @@ TEST_F(OrderLines, FrenteAndAcessorioKeysTakeSevenCharacters)
     EXPECT_EQ(f.cmb_referencia.items, QStringList{"ABCDEFG | DESC | COR"});
 }
 
-TEST_F(OrderLines, LinesTheLoadersCannotReadAreSkippedWithOneMessage)
+TEST_F(OrderLines, EveryNumericQuantityKeepsItsLineAndOnlyOneOutOfRangeIsNamed)
+{
+    struct Case {
+        const char* qte;   // field 0 of the size-37 line (line 4 of the file)
+        const char* cell;  // what its grid cell shows after the load
+        int total;         // with the size-36 line's 1
+        bool named;        // named in the message as a quantity that cannot be printed
+    };
+    const Case cases[] = {
+        /* 0 */ {"1,5", "2", 3, false},
+        /* 1 half to even */ {"2,5", "2", 3, false},
+        /* 2 */ {"0,5", "0", 1, false},
+        /* 3 */ {"1,49", "1", 2, false},
+        /* 4 thousands */ {"1.000", "1000", 1001, false},
+        /* 5 */ {" 32767,4 ", "32767", 32768, false},
+        /* 6 */ {"-32768,5", "-32768", -32767, false},
+        /* 7 */ {"32767,5", "32767,5", 1, true},
+        /* 8 */ {"40000", "40000", 1, true},
+        /* 9 */ {"-32769", "-32769", 1, true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qte);
+        t.messages.clear();
+        const QString numero = QStringLiteral("Q%1").arg(++n);
+        order(numero + QStringLiteral("_FRENTE.txt"),
+              {QStringLiteral("MERVALK"), QStringLiteral("QTDE"),
+               QStringLiteral("1;PRETO;36;X;SAPATO;789123456001;OK00001;23;F1;;2;Z"),
+               QString::fromUtf8(c.qte) + QStringLiteral(";PRETO;37;X;SAPATO;789123456002;OK00001;23;F1;;2;Z")});
+        load(kFrente, numero);
+
+        // The line belongs to the order whatever its quantity: listed, keyed and found by size.
+        EXPECT_EQ(f.List1.listCount(), 2);
+        EXPECT_EQ(f.cmb_referencia.items, QStringList{"OK00001 | SAPATO | PRETO"});
+        EXPECT_EQ(f.Label7[1].caption, "37");
+        EXPECT_EQ(f.txtnumero[1].text, QString::fromUtf8(c.cell));
+        EXPECT_EQ(f.TXTPARES.text, QString::number(c.total));
+        ret_codcomplemento(p, QStringLiteral("37"));
+        EXPECT_EQ(f.lblbarra.caption, "7891234560025");
+        if (c.named) {
+            ASSERT_EQ(shown().size(), 1u);
+            EXPECT_EQ(shown()[0], "Linhas ignoradas no arquivo " + numero +
+                                      "_FRENTE.txt:\nlinha 4: quantidade fora do intervalo de -32768 a 32767");
+        } else {
+            EXPECT_EQ(shown(), QStringList{});
+        }
+    }
+}
+
+TEST_F(OrderLines, AFractionalQuantityKeepsAccessoryAndCartonLinesToo)
+{
+    order(QStringLiteral("F1_ACESSORIO.txt"),
+          {QStringLiteral("X"), QStringLiteral("H"), QStringLiteral("2,5;AZUL;U;BOLSA;23;F1;7891234567895;A000001")});
+    load(kAcessorio, QStringLiteral("F1"));
+    EXPECT_EQ(f.List1.listCount(), 1);
+    EXPECT_EQ(f.cmb_referencia.items, QStringList{"A000001 | BOLSA | AZUL"});
+    EXPECT_EQ(f.TXTPARES.text, "2,5");  // the print run makes it whole
+
+    order(QStringLiteral("F2_CORRUGADO.txt"),
+          {QStringLiteral("X"), QStringLiteral("QTDE"), QStringLiteral("1,5;01;M1;F;COR;DESC;789;G;Q;T;S;D;1/1")});
+    load(kCorrugado, QStringLiteral("F2"));
+    EXPECT_EQ(f.lsteanpack.items, QStringList{"M1|789|1/1"});
+    EXPECT_EQ(f.cmb_referencia1.listCount(), 1);
+    EXPECT_EQ(shown(), QStringList{});
+}
+
+TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
 {
     order(QStringLiteral("9_FRENTE.txt"),
           {QStringLiteral("MERVALK"), QStringLiteral("QTDE"),
            QStringLiteral("1;PRETO;36;X;SAPATO"),                                  // line 3: 5 fields
            frenteLine("OK00001"),
-           QStringLiteral("2,5;PRETO;37;X;SAPATO;789;OK00001;23;F1;;2;Z"),         // line 5
-           QStringLiteral("40000;PRETO;38;X;SAPATO;789;OK00001;23;F1;;2;Z"),       // line 6
-           QStringLiteral("1.000;PRETO;39;X;SAPATO;789;OK00001;23;F1;;2;Z")});     // 1000: kept
+           QStringLiteral("40000;PRETO;38;X;SAPATO;789;OK00001;23;F1;;2;Z")});     // line 5: kept
     load(kFrente, QStringLiteral("9"));
 
     ASSERT_EQ(t.messages.shown().size(), 1u);
-    const QString m = t.messages.shown()[0].text;
-    EXPECT_TRUE(m.contains(QStringLiteral("9_FRENTE.txt"))) << m.toStdString();
-    EXPECT_TRUE(m.contains(QStringLiteral("linha 3: faltam campos"))) << m.toStdString();
-    EXPECT_TRUE(m.contains(QStringLiteral("linha 5: quantidade"))) << m.toStdString();
-    EXPECT_TRUE(m.contains(QStringLiteral("linha 6: quantidade"))) << m.toStdString();
+    EXPECT_EQ(t.messages.shown()[0].text, "Linhas ignoradas no arquivo 9_FRENTE.txt:\nlinha 3: faltam campos"
+                                          "\nlinha 5: quantidade fora do intervalo de -32768 a 32767");
     EXPECT_EQ(f.List1.listCount(), 2);
-    EXPECT_EQ(f.TXTPARES.text, "1002");
+    EXPECT_EQ(f.TXTPARES.text, "2");
 
     // A carton line short of the volume field is left out the same way.
     t.messages.clear();
