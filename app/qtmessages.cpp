@@ -1,6 +1,8 @@
 #include "app/qtmessages.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 const QString QtMessages::kProgramTitle = QStringLiteral("Etiquetas");
 
@@ -8,7 +10,10 @@ int QtMessages::show(const QString& text, int style, const QString& title)
 {
     if (beforeShow_)
         beforeShow_();
-    QMessageBox box(parent_);
+    QPointer<QWidget> owner = QApplication::activeWindow();
+    if (!owner)
+        owner = parent_;
+    QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     box.setText(text);
     switch (mb::iconOf(style)) {
@@ -35,6 +40,9 @@ int QtMessages::show(const QString& text, int style, const QString& title)
         box.addButton(c.button);
     box.setDefaultButton(choices.front().button);
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    // Asked for, not left to the window manager's choice of the next window.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     for (const Choice& c : choices)
         if (c.button == chosen)
             return c.answer;

@@ -12,6 +12,7 @@ PACKAGES=(
   libzxing-dev libzxing-core-java default-jdk-headless
   poppler-utils fonts-liberation fonts-crosextra-carlito
   cups printer-driver-cups-pdf
+  libxcb1-dev xvfb openbox x11-utils xdotool
 )
 
 install_missing() {
