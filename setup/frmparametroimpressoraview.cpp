@@ -3,8 +3,8 @@
 #include "platform/errors.h"
 #include "platform/units.h"
 #include "setup/controlwidgets.h"
-#include "setup/taskbar.h"
 #include "setup/margindialogview.h"
+#include "setup/taskbar.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
