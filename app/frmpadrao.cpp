@@ -6,6 +6,7 @@
 #include "app/windowcommands.h"
 #include "platform/errors.h"
 #include "platform/units.h"
+#include "setup/controlwidgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -182,7 +183,7 @@ void FrmPadrao::add(Frame& c)
 
 void FrmPadrao::add(TextBox& c)
 {
-    auto* w = new QLineEdit(this);
+    auto* w = new TextBoxEdit(this);
     w->setFrame(true);
     attach(c, w, [&c, w] {
         if (w->text() != c.text)
@@ -230,7 +231,8 @@ void FrmPadrao::add(Label& c)
 
 void FrmPadrao::add(CommandButton& c)
 {
-    auto* w = new QPushButton(this);
+    // Enter presses the button that has the focus; the window's own move follows it.
+    auto* w = new CommandPushButton(this);
     w->setAutoDefault(false);
     attach(c, w, [&c, w] {
         const QString text = wrapCaption(c.caption, w->font(), w->width() - 6);
@@ -474,8 +476,8 @@ bool FrmPadrao::focusIn(Control& c, QWidget* w, QFocusEvent* e)
 {
     if (current_ == &c)
         return false;  // back from a message box or from a list's drop-down
-    // The widget's own focus handling first (a line edit selects all when tabbed into); the
-    // field then shows the model's selection, and got-focus may set another.
+    // The widget's own focus handling first; the field then shows the model's selection (the
+    // caret where it was), and got-focus may set another.
     static_cast<QObject*>(w)->event(e);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const auto* box = static_cast<const TextBox*>(&c);

@@ -1,14 +1,43 @@
 #include "app/qtmessages.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 const QString QtMessages::kProgramTitle = QStringLiteral("Etiquetas");
+
+namespace {
+
+// The owner asks for the keyboard when the box has gone. A window manager may still hand it to
+// another window of the program a moment later (one that passes over tool windows when it looks
+// for the next window does); for that moment the owner asks again.
+void giveBackKeyboard(QWidget* owner)
+{
+    owner->activateWindow();
+    auto* watch = new QObject(owner);
+    QTimer::singleShot(500, watch, [watch] { watch->deleteLater(); });
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, watch, [owner, watch](QWindow* now) {
+        if (!now || QApplication::activeModalWidget())
+            return;
+        if (now == owner->windowHandle() || !owner->isVisible())
+            watch->deleteLater();
+        else
+            owner->activateWindow();
+    });
+}
+
+}  // namespace
 
 int QtMessages::show(const QString& text, int style, const QString& title)
 {
     if (beforeShow_)
         beforeShow_();
-    QMessageBox box(parent_);
+    QPointer<QWidget> owner = QApplication::activeWindow();
+    if (!owner)
+        owner = parent_;
+    QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     box.setText(text);
     switch (mb::iconOf(style)) {
@@ -35,6 +64,8 @@ int QtMessages::show(const QString& text, int style, const QString& title)
         box.addButton(c.button);
     box.setDefaultButton(choices.front().button);
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (owner && owner->isVisible())
+        giveBackKeyboard(owner);
     for (const Choice& c : choices)
         if (c.button == chosen)
             return c.answer;

@@ -13,6 +13,7 @@ PACKAGES=(
   libzxing-dev libzxing-core-java default-jdk-headless
   poppler-utils fonts-liberation fonts-crosextra-carlito
   cups printer-driver-cups-pdf
+  libxcb1-dev xvfb openbox x11-utils xdotool
 )
 
 # On a fresh machine the system's own updates often hold the package lock for a while: apt-get

@@ -2,7 +2,9 @@
 
 #include "platform/errors.h"
 #include "platform/units.h"
+#include "setup/controlwidgets.h"
 #include "setup/margindialogview.h"
+#include "setup/taskbar.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,12 +26,15 @@ QRect pixels(const Control& c)
 }  // namespace
 
 FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       p_(p),
       model_(std::make_unique<FrmParametroImpressora>(p))
 {
     FrmParametroImpressora& m = *model_;
     setAttribute(Qt::WA_DeleteOnClose);
+    // A tool window, yet while it is open the program goes on when the main window is closed
+    // (Qt lets only plain windows and dialogs keep it running).
+    setAttribute(Qt::WA_QuitOnClose);
     setModal(false);
     setWindowTitle(m.caption);
     setFont(dialogFont());
@@ -78,7 +83,7 @@ FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* pare
             w->setWordWrap(true);
             common(c, w);
         } else if constexpr (std::is_same_v<T, TipButton> || std::is_same_v<T, CommandButton>) {
-            auto* w = new QPushButton(c.caption, parentWidget);
+            auto* w = new CommandPushButton(c.caption, parentWidget);
             w->setAutoDefault(false);
             if constexpr (std::is_same_v<T, TipButton>)
                 w->setToolTip(c.toolTipText);
@@ -87,7 +92,7 @@ FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* pare
                 if (control == &c)
                     connect(w, &QPushButton::clicked, this, [this, handler = handler] { run([this, handler] { (model_.get()->*handler)(); }); });
         } else if constexpr (std::is_same_v<T, TipTextBox> || std::is_same_v<T, TextBox>) {
-            auto* w = new QLineEdit(parentWidget);
+            auto* w = new TextBoxEdit(parentWidget);
             w->setReadOnly(c.locked);
             common(c, w);
             connect(w, &QLineEdit::textEdited, this, [&c](const QString& text) { c.text = text; });
@@ -153,6 +158,7 @@ FrmParametroImpressoraView::~FrmParametroImpressoraView() = default;
 void FrmParametroImpressoraView::open()
 {
     model_->hWnd = static_cast<FolderPicker::Owner>(winId());
+    keepOffTaskBar(this);
     run([this] { model_->Form_Load(); });
     show();
     raise();

@@ -1,6 +1,8 @@
 #include "setup/margindialogview.h"
 
 #include "platform/units.h"
+#include "setup/controlwidgets.h"
+#include "setup/taskbar.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -86,7 +88,7 @@ MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget*
         {&layout.cmd_exit, &MarginDialog::cmd_exit_Click},
     };
     for (auto [control, handler] : buttons) {
-        auto* button = new QPushButton(control->caption, frame);
+        auto* button = new CommandPushButton(control->caption, frame);
         button->setObjectName(control->name);
         button->setGeometry(pixels(*control));
         button->setAutoDefault(false);  // Enter in a box must not save or print
@@ -104,6 +106,7 @@ void MarginDialogView::open()
 {
     model_->Form_Load();
     showModel();
+    keepOffTaskBar(this);
     show();
     raise();
     activateWindow();

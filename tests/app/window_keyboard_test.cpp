@@ -301,3 +301,37 @@ TEST_F(WindowTest, AMoveQueuedBeforeAMessageBoxDoesNotFireBehindIt)
     EXPECT_EQ(trace.calls.last(), QStringLiteral("lost@cmbtipo"));
     window.reset();
 }
+
+TEST_F(WindowTest, OnlyTheFieldsWithAHandlerThatSelectsSelectWhenTabbedInto)
+{
+    start();
+    t->form.txtcodigo.text = QStringLiteral("4501237038");
+    t->form.txtcor.text = QStringLiteral("PRETO");
+    t->form.txtsemana.text = QStringLiteral("23");
+    t->form.txtbandeira.text = QStringLiteral("A");
+    window->refresh();
+    focusOn(child<QComboBox>(QStringLiteral("cmb_referencia")));
+    const struct {
+        const char* field;
+        QString selected;
+    } rows[] = {
+        {"txtcodigo", QString()},  // locked: the caret only
+        {"txtcor", QStringLiteral("PRETO")},
+        {"txtsemana", QString()},
+        {"txtbandeira", QString()},
+    };
+    for (const auto& r : rows) {
+        press(Qt::Key_Tab);
+        ASSERT_EQ(focusName(), QString::fromLatin1(r.field));
+        EXPECT_EQ(child<QLineEdit>(QString::fromLatin1(r.field))->selectedText(), r.selected) << r.field;
+    }
+    // Coming back finds the caret where it was left.
+    auto* codigo = child<QLineEdit>(QStringLiteral("txtcodigo"));
+    focusOn(codigo);
+    codigo->setCursorPosition(4);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focus(), codigo);
+    EXPECT_FALSE(codigo->hasSelectedText());
+    EXPECT_EQ(codigo->cursorPosition(), 4);
+}

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -337,8 +339,8 @@ TEST_F(Janelas, TheTestButtonPrintsAndABlankBoxGetsTheFocus)
     cmd_calibra_Click(p, dialogs);
     MarginDialogView* view = dialogs.margin(SetupDialogs::kCaixa);
     ASSERT_TRUE(view);
-    view->activateWindow();
-    QApplication::setActiveWindow(view);
+    // The box here is scripted: who owns it and who has the keyboard after it is told with the
+    // real boxes (tests/app/window_messages_test.cpp, tests/x11).
     edit(view, "txtmargem2")->clear();
     auto* teste = view->findChild<QPushButton*>(QStringLiteral("cmd_teste"));
     teste->click();
@@ -362,10 +364,7 @@ TEST_F(Janelas, TheParametersDialogIsOneWindowReadOnceAndReadAgainWhenReopened)
     EXPECT_FALSE(view->isModal());
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Parâmetro de Impressão"));
     EXPECT_EQ(view->parent(), nullptr);
-    // A primary window of its own (a tool window would not count): while it is open, closing the
-    // main window does not end the program.
-    EXPECT_EQ(view->windowType(), Qt::Window);
-    EXPECT_TRUE(view->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(view->windowType(), Qt::Tool);
     auto* path = view->findChild<QLineEdit*>(QStringLiteral("TXTPATH"));
     ASSERT_TRUE(path);
     EXPECT_EQ(path->text(), tw.folder());
@@ -393,6 +392,32 @@ TEST_F(Janelas, TheParametersDialogIsOneWindowReadOnceAndReadAgainWhenReopened)
     cmd_parametro_Click(dialogs);
     ASSERT_TRUE(dialogs.parametros());
     EXPECT_EQ(dialogs.parametros()->findChild<QLineEdit*>(QStringLiteral("TXTPATH"))->text(), tw.path("tmp"));
+}
+
+TEST_F(Janelas, WhileTheParametersDialogIsOpenClosingTheMainWindowDoesNotEndTheProgram)
+{
+    QWidget main;  // stands for the main window
+    main.show();
+    cmd_parametro_Click(dialogs);
+    QPointer<FrmParametroImpressoraView> view = dialogs.parametros();
+    ASSERT_TRUE(view);
+    bool runningAfterMain = false;
+    QTimer::singleShot(0, &main, [&] {
+        main.close();
+        QTimer::singleShot(100, view, [&] {
+            runningAfterMain = true;
+            view->close();
+        });
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    guard.start(5000);
+    QElapsedTimer clock;
+    clock.start();
+    qApp->exec();  // ends when the last window is closed
+    EXPECT_TRUE(runningAfterMain);
+    EXPECT_LT(clock.elapsed(), 4000) << "closing the dialog last ends the program";
 }
 
 TEST_F(Janelas, SavingTheParametersClosesTheWindowAndSetsTheMainWindow)

@@ -1,0 +1,32 @@
+#include "tests/x11/xsession.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+// Each run has a display of its own with a window manager, so runs side by side never share
+// focus; listing the tests needs none.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    XSession x;
+    QString error;
+    if (!x.startServer(&error)) {
+        std::fprintf(stderr, "No X display for the focus tests: %s\n", qPrintable(error));
+        return 77;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int result = 1;
+    {
+        QApplication app(argc, argv);
+        if (!x.startWindowManager(&error)) {
+            std::fprintf(stderr, "No window manager for the focus tests: %s\n", qPrintable(error));
+            return 77;
+        }
+        result = RUN_ALL_TESTS();
+    }
+    x.stop();
+    return result;
+}
