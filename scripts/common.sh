@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libzxing-dev libzxing-core-java default-jdk-headless
   poppler-utils fonts-liberation fonts-crosextra-carlito
-  cups printer-driver-cups-pdf
+  cups libcups2-dev printer-driver-cups-pdf
 )
 
 install_missing() {

@@ -76,7 +76,7 @@ bool print100x40Branch(Program& p)
     g.origem_y = 0;
     onPrinter(p, {userPaper(), width(kRowWidth), fontName(g.fonte_etiqueta)});
     setBrandLetter(p);
-    for (int i = 0; i < MainForm::kSizeCells; ++i) {
+    for (int i = 0; i < MainForm::kSizeCells && !documentFailed(p); ++i) {
         if (vb::Trim(f.txtnumero[i].text).isEmpty())
             continue;
         tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
