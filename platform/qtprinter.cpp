@@ -229,13 +229,11 @@ QString handOver(const QString& queue, const QString& file, QSizeF pageMm)
     cupsFreeOptions(count, options);
     if (job > 0)
         return {};
-    switch (cupsLastError()) {
-    case IPP_STATUS_ERROR_NOT_FOUND: return QStringLiteral("a fila de impressão não existe mais neste computador");
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS: return QStringLiteral("a fila de impressão não está aceitando trabalhos");
-    default:
-        return QStringLiteral("a fila de impressão recusou o trabalho (%1)")
-            .arg(QString::fromUtf8(cupsLastErrorString()));
-    }
+    const QString refused = QString::fromUtf8(cupsLastErrorString());
+    // The queue's own state names the cause best: it may have gone or stopped taking jobs.
+    if (const QString problem = queueProblem(queue); !problem.isEmpty())
+        return problem;
+    return QStringLiteral("a fila de impressão recusou o trabalho (%1)").arg(refused);
 }
 
 QFont toQFont(const PrinterFont& f)
