@@ -107,6 +107,22 @@ TEST_F(PrintCartonTest, TheCurrentLayoutLeavesTheWindowsFieldsAsTheyWere)
     EXPECT_EQ(f.txtdepartamento.text, departamento);
 }
 
+TEST_F(PrintCartonTest, ADepartmentCartonWithAVolumeWithoutItsCodePrintsNothing)
+{
+    ASSERT_TRUE(f.tem_departamento);
+    // Volume 3 of the carton lost its pack code.
+    QStringList parts = f.lsteanpack.items[2].split(u'|');
+    ASSERT_EQ(parts.size(), 3);
+    parts[1].clear();
+    f.lsteanpack.items[2] = parts.join(u'|');
+    volumes("1", "4");
+    run();
+    EXPECT_EQ(java.calls().size(), 1) << "the request still starts the generator";
+    EXPECT_EQ(tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
+    EXPECT_TRUE(nothingPrinted());
+    EXPECT_TRUE(defaultCurrent());
+}
+
 struct Print100x40Test : ::testing::Test, PrintDesk {};
 
 TEST_F(Print100x40Test, OneLabelPerPageAtFixedPlacesOnThePrintersOwnHeight)
