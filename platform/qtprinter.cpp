@@ -75,7 +75,8 @@ public:
     bool create(const QString& path)
     {
         path_ = path;
-        fd_ = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const QByteArray name = QFile::encodeName(path);
+        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         return opened(errno);
     }
 
@@ -83,8 +84,9 @@ public:
     {
         QByteArray name = QFile::encodeName(pattern);
         fd_ = ::mkstemps(name.data(), 4);
+        const int error = errno;
         path_ = QFile::decodeName(name);
-        return opened(errno);
+        return opened(error);
     }
 
     // Everything on the disk and the file closed.
