@@ -72,9 +72,11 @@ public:
     const QString& path() const { return path_; }
     const QString& error() const { return error_; }
 
-    bool create(const QString& path)
+    // shownAs: the name the operator knows the file by, when it is written under another.
+    bool create(const QString& path, const QString& shownAs = {})
     {
         path_ = path;
+        shownAs_ = shownAs;
         const QByteArray name = QFile::encodeName(path);
         fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         return opened(errno);
@@ -147,8 +149,7 @@ private:
     bool opened(int error)
     {
         if (fd_ < 0) {
-            error_ = QStringLiteral("não foi possível criar o arquivo \"%1\" (%2)")
-                         .arg(QDir::toNativeSeparators(path_), motivoDoSistema(error));
+            error_ = QStringLiteral("não foi possível criar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
             path_.clear();
             return false;
         }
@@ -159,8 +160,7 @@ private:
     void failed(int error)
     {
         if (error_.isEmpty())
-            error_ = QStringLiteral("não foi possível gravar o arquivo \"%1\" (%2)")
-                         .arg(QDir::toNativeSeparators(path_), motivoDoSistema(error));
+            error_ = QStringLiteral("não foi possível gravar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
     }
 
     void flushBuffer()
@@ -181,8 +181,11 @@ private:
         buffer_.clear();
     }
 
+    QString shown() const { return QDir::toNativeSeparators(shownAs_.isEmpty() ? path_ : shownAs_); }
+
     int fd_ = -1;
     QString path_;
+    QString shownAs_;
     QString error_;
     QByteArray buffer_;
 };
@@ -306,7 +309,7 @@ protected:
                        QStringLiteral(".pdf");
             // Written under a hidden name and renamed when whole: a PDF under its own name is
             // always complete.
-            if (!file_->create(partName(file))) {
+            if (!file_->create(partName(file), file)) {
                 fail(file_->error());
                 return;
             }
