@@ -63,13 +63,24 @@ TEST_F(PrintCartonTest, VolumesThatAreNoNumbersPrintNothingAndTheRunStillEnds)
 
 TEST_F(PrintCartonTest, NoQrImagesMeansTheLayoutsMessageAndNoPages)
 {
-    PrintDesk d{QStringLiteral("exit 0")};
-    d.cartonOrder();
-    d.volumes("1", "4");
-    d.run();
-    EXPECT_EQ(d.tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
-    EXPECT_TRUE(d.nothingPrinted());
-    EXPECT_TRUE(d.defaultCurrent());
+    const struct {
+        const char* name;
+        QString generator;
+    } cases[] = {
+        {"no files", QStringLiteral("exit 0")},
+        {"files that are no images",
+         QStringLiteral("echo \"$CODES\" | while read -r c; do echo text > \"tmp/$c.jpg\"; done")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintDesk d{c.generator};
+        d.cartonOrder();
+        d.volumes("1", "4");
+        d.run();
+        EXPECT_EQ(d.tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
+        EXPECT_TRUE(d.nothingPrinted());
+        EXPECT_TRUE(d.defaultCurrent());
+    }
 }
 
 TEST_F(PrintCartonTest, TheOlderLayoutWorksOnCopiesAndItsFailureEndsOnlyThatCall)
