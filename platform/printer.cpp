@@ -33,27 +33,35 @@ double Printer::fromMm(double mm) const
     return scale_ == ScaleMode::Pixels ? mm * dotsPerInch() / 25.4 : mm;
 }
 
-void Printer::beforeDrawing()
+void Printer::fail(const QString& reason)
+{
+    if (failure_.isEmpty())
+        failure_ = reason.isEmpty() ? QStringLiteral("erro desconhecido") : reason;
+}
+
+bool Printer::beforeDrawing()
 {
     if (!started_) {
-        beginDocument(pageSizeMm());
+        failure_.clear();
         started_ = true;
         pagePending_ = false;
         page_ = 1;
+        beginDocument(pageSizeMm());
+    } else if (failed()) {
+        return false;
     } else if (pagePending_) {
-        beginPage(pageSizeMm());
         pagePending_ = false;
         ++page_;
+        beginPage(pageSizeMm());
     }
+    return !failed();
 }
 
 void Printer::print(const QString& text)
 {
     const QSizeF cell = measure(text, font_);
-    if (!text.isEmpty()) {
-        beforeDrawing();
+    if (!text.isEmpty() && beforeDrawing())
         drawText(QPointF(x_, y_), text, font_, color_);
-    }
     x_ = 0;
     y_ += cell.height();
 }
@@ -64,23 +72,24 @@ double Printer::textHeight(const QString& text) const { return fromMm(measure(te
 
 void Printer::filledBox(double x1, double y1, double x2, double y2)
 {
-    beforeDrawing();
-    drawBox(QRectF(QPointF(toMm(x1), toMm(y1)), QPointF(toMm(x2), toMm(y2))).normalized());
+    if (beforeDrawing())
+        drawBox(QRectF(QPointF(toMm(x1), toMm(y1)), QPointF(toMm(x2), toMm(y2))).normalized());
 }
 
 void Printer::paintPicture(const Picture& picture, double x, double y, double width, double height)
 {
     if (picture.isNull())
         vberr::raise(vberr::InvalidPicture, QStringLiteral("Printer"));
-    beforeDrawing();
-    drawPicture(picture, QRectF(toMm(x), toMm(y), toMm(width), toMm(height)), std::nullopt, std::nullopt);
+    if (beforeDrawing())
+        drawPicture(picture, QRectF(toMm(x), toMm(y), toMm(width), toMm(height)), std::nullopt, std::nullopt);
 }
 
 void Printer::paintPicture(const Picture& picture, double x, double y, double width, double height, Region source)
 {
     if (picture.isNull())
         vberr::raise(vberr::InvalidPicture, QStringLiteral("Printer"));
-    beforeDrawing();
+    if (!beforeDrawing())
+        return;
     // The region is measured over the picture's own size, whatever its pixel count.
     const double pxPerMmX = picture.image.width() / picture.widthMm();
     const double pxPerMmY = picture.image.height() / picture.heightMm();
@@ -97,13 +106,19 @@ void Printer::newPage()
     y_ = 0;
 }
 
-void Printer::endDoc()
+bool Printer::endDoc()
 {
-    if (started_)
-        finishDocument();
+    if (started_) {
+        if (!failed())
+            finishDocument();
+        if (failed())
+            discardDocument();
+    }
+    const bool whole = !started_ || failure_.isEmpty();
     started_ = false;
     pagePending_ = false;
     page_ = 0;
     x_ = 0;
     y_ = 0;
+    return whole;
 }

@@ -26,7 +26,9 @@ struct PrinterFont {
 //  - the position is the top-left corner of a text's line cell; printing moves to the next line;
 //  - the document begins at the first output, and a new page is only pending until something is
 //    drawn on it, so an ended document has no empty last page and an empty one prints nothing;
-//  - choosing the user-defined paper keeps a width or height set just before it.
+//  - choosing the user-defined paper keeps a width or height set just before it;
+//  - a document that could not be opened, written or handed over has failed: nothing more of it
+//    is drawn, ending it discards what was made, and failure() says why.
 class Printer {
 public:
     static constexpr int kUserPaper = 256;
@@ -82,9 +84,16 @@ public:
     void paintPicture(const Picture& picture, double x, double y, double width, double height, Region source);
 
     void newPage();
-    void endDoc();
+    // Ends the document: true when its pages went out whole (an empty document prints nothing
+    // and counts as whole). A failed document is discarded instead.
+    bool endDoc();
     // The page being drawn, from 1; 0 before the document begins.
     int page() const { return page_; }
+    // The open document has failed; what is drawn now goes nowhere.
+    bool failed() const { return started_ && !failure_.isEmpty(); }
+    // Why the open or the last ended document failed, in the operator's words; empty when it
+    // did not.
+    const QString& failure() const { return failure_; }
 
     // The fonts this printer offers.
     virtual int fontCount() const = 0;
@@ -103,12 +112,19 @@ protected:
     // source: the region of the picture in its own pixels, or the whole picture.
     virtual void drawPicture(const Picture& picture, QRectF targetMm, std::optional<QRectF> sourcePixels,
                              std::optional<Region> sourceAsGiven) = 0;
+    // Hands the document over; reports a failure through fail().
     virtual void finishDocument() = 0;
+    // Throws away a failed document: a file printer removes its incomplete file.
+    virtual void discardDocument() {}
+    // The back end's report that the document could not be opened, written or handed over. The
+    // first reason counts.
+    void fail(const QString& reason);
 
     QSizeF pageSizeMm() const { return {twipsToMm(width_), twipsToMm(height_)}; }
 
 private:
-    void beforeDrawing();
+    // False when the document has failed and the drawing is to be dropped.
+    bool beforeDrawing();
     double toMm(double v) const;
     double fromMm(double mm) const;
 
@@ -124,6 +140,7 @@ private:
     bool started_ = false;
     bool pagePending_ = false;
     int page_ = 0;
+    QString failure_;
 };
 
 // The installed printers, in the system's order, and which one is current.

@@ -66,8 +66,14 @@ Processes::Wait QtProcesses::wait(Id id, std::chrono::milliseconds timeout)
     if (it == running_->byId.end())
         return Wait::Unknown;
     QProcess& process = *it->second;
-    if (process.state() != QProcess::NotRunning && !process.waitForFinished(static_cast<int>(timeout.count())))
-        return process.state() == QProcess::NotRunning ? Wait::Ended : Wait::TimedOut;
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(static_cast<int>(timeout.count())) &&
+        process.state() != QProcess::NotRunning)
+        return Wait::TimedOut;
+#ifdef Q_OS_UNIX
+    // What the program started and left running ends with it: its group outlives it only
+    // through such children. The group's number stays taken while any of them lives.
+    ::kill(-static_cast<pid_t>(id), SIGKILL);
+#endif
     running_->byId.erase(it);
     return Wait::Ended;
 }

@@ -7,7 +7,8 @@
 #include <optional>
 
 // Programs the program starts and waits for (the QR generator). A process is known by the id
-// that start answers; waiting on an id that names no process returns at once.
+// that start answers; waiting on an id that names no process returns at once. Whatever a
+// started program starts itself ends with it: when it has ended, or when it is ended.
 class Processes {
 public:
     using Id = long long;

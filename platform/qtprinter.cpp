@@ -13,8 +13,17 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPrinterInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <cups/cups.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 const QString QtPrinterSystem::kFilePrinterName = QStringLiteral("Arquivo PDF (pasta impressos)");
 
@@ -37,6 +46,200 @@ void installFontSubstitutes()
 }
 
 namespace {
+
+// The system's reason for a failed file operation, in the operator's words where we know it.
+QString motivoDoSistema(int error)
+{
+    switch (error) {
+    case ENOSPC: return QStringLiteral("disco cheio");
+    case EDQUOT: return QStringLiteral("cota de disco esgotada");
+    case EACCES:
+    case EPERM: return QStringLiteral("sem permissão de gravação");
+    case EROFS: return QStringLiteral("disco somente para leitura");
+    case ENOTDIR: return QStringLiteral("o caminho passa por um arquivo que não é uma pasta");
+    case ENOENT: return QStringLiteral("pasta inexistente");
+    case EIO: return QStringLiteral("erro de leitura ou gravação no disco");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// A file whose every write, its flush to the disk and its close are checked; the first failure
+// is kept, and later writes are refused.
+class CheckedFile : public QIODevice {
+public:
+    ~CheckedFile() override { discard(); }
+
+    const QString& path() const { return path_; }
+    const QString& error() const { return error_; }
+
+    // shownAs: the name the operator knows the file by, when it is written under another.
+    bool create(const QString& path, const QString& shownAs = {})
+    {
+        path_ = path;
+        shownAs_ = shownAs;
+        const QByteArray name = QFile::encodeName(path);
+        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        return opened(errno);
+    }
+
+    bool createTemporary(const QString& pattern)
+    {
+        QByteArray name = QFile::encodeName(pattern);
+        fd_ = ::mkstemps(name.data(), 4);
+        const int error = errno;
+        path_ = QFile::decodeName(name);
+        return opened(error);
+    }
+
+    // Everything on the disk and the file closed.
+    bool finish()
+    {
+        if (fd_ < 0)
+            return error_.isEmpty();
+        flushBuffer();
+        if (error_.isEmpty() && ::fsync(fd_) != 0)
+            failed(errno);
+        if (::close(fd_) != 0)
+            failed(errno);
+        fd_ = -1;
+        QIODevice::close();
+        return error_.isEmpty();
+    }
+
+    bool rename(const QString& to)
+    {
+        if (::rename(QFile::encodeName(path_).constData(), QFile::encodeName(to).constData()) != 0) {
+            failed(errno);
+            return false;
+        }
+        path_.clear();
+        return true;
+    }
+
+    // Closed and removed: an incomplete file never stays behind.
+    void discard()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+        if (isOpen())
+            QIODevice::close();
+        if (!path_.isEmpty())
+            ::unlink(QFile::encodeName(path_).constData());
+        path_.clear();
+        buffer_.clear();
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (!error_.isEmpty())
+            return -1;
+        buffer_.append(data, size);
+        if (buffer_.size() >= kBuffer)
+            flushBuffer();
+        return error_.isEmpty() ? size : -1;
+    }
+
+private:
+    static constexpr qsizetype kBuffer = 1 << 16;
+
+    bool opened(int error)
+    {
+        if (fd_ < 0) {
+            error_ = QStringLiteral("não foi possível criar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
+            path_.clear();
+            return false;
+        }
+        QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        return true;
+    }
+
+    void failed(int error)
+    {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("não foi possível gravar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
+    }
+
+    void flushBuffer()
+    {
+        const char* at = buffer_.constData();
+        qsizetype left = buffer_.size();
+        while (left > 0 && error_.isEmpty()) {
+            const ssize_t n = ::write(fd_, at, static_cast<size_t>(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                failed(n < 0 ? errno : ENOSPC);
+                break;
+            }
+            at += n;
+            left -= n;
+        }
+        buffer_.clear();
+    }
+
+    QString shown() const { return QDir::toNativeSeparators(shownAs_.isEmpty() ? path_ : shownAs_); }
+
+    int fd_ = -1;
+    QString path_;
+    QString shownAs_;
+    QString error_;
+    QByteArray buffer_;
+};
+
+QString partName(const QString& file)
+{
+    const QFileInfo info(file);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
+}
+
+// What keeps a CUPS queue from taking a job now, in the operator's words; empty when nothing.
+// The list of printers is read at start-up, so a queue it offers may have gone since.
+QString queueProblem(const QString& queue)
+{
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+    if (!dest)
+        return QStringLiteral("a fila de impressão não existe mais neste computador");
+    auto option = [&](const char* name) {
+        return QString::fromUtf8(cupsGetOption(name, dest->num_options, dest->options));
+    };
+    const QString accepting = option("printer-is-accepting-jobs");
+    const QString state = option("printer-state");
+    const QString message = option("printer-state-message");
+    cupsFreeDests(1, dest);
+    QString problem;
+    if (accepting.compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0)
+        problem = QStringLiteral("a fila de impressão não está aceitando trabalhos");
+    else if (state == QStringLiteral("5"))  // IPP "stopped": jobs would wait there unprinted
+        problem = QStringLiteral("a fila de impressão está parada");
+    if (!problem.isEmpty() && !message.trimmed().isEmpty())
+        problem += QStringLiteral(" (") + message.trimmed() + u')';
+    return problem;
+}
+
+// Hands a whole PDF to a queue; the reason it was refused, or empty.
+QString handOver(const QString& queue, const QString& file, QSizeF pageMm)
+{
+    // The page as drawn, never fitted to the queue's default paper.
+    const QByteArray media = QStringLiteral("Custom.%1x%2mm")
+                                 .arg(QString::number(pageMm.width(), 'f', 2), QString::number(pageMm.height(), 'f', 2))
+                                 .toLatin1();
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("media", media.constData(), 0, &options);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), QFile::encodeName(file).constData(),
+                                   "etiquetas", count, options);
+    cupsFreeOptions(count, options);
+    if (job > 0)
+        return {};
+    const QString refused = QString::fromUtf8(cupsLastErrorString());
+    // The queue's own state names the cause best: it may have gone or stopped taking jobs.
+    if (const QString problem = queueProblem(queue); !problem.isEmpty())
+        return problem;
+    return QStringLiteral("a fila de impressão recusou o trabalho (%1)").arg(refused);
+}
 
 QFont toQFont(const PrinterFont& f)
 {
@@ -84,37 +287,55 @@ protected:
 
     void beginDocument(QSizeF pageMm) override
     {
-        qprinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (outputFolder_.isEmpty()) {
-            qprinter_->setPrinterName(deviceName());
+        // Every document is made as a PDF in a file of ours whose writes are all checked; the
+        // file printer keeps it under its own name, a queue is handed it when it is whole.
+        file_ = std::make_unique<CheckedFile>();
+        if (isQueue()) {
+            if (const QString problem = queueProblem(deviceName()); !problem.isEmpty()) {
+                fail(problem);
+                return;
+            }
+            if (!file_->createTemporary(QDir::tempPath() + QStringLiteral("/etiquetas-XXXXXX.pdf"))) {
+                fail(file_->error());
+                return;
+            }
         } else {
-            QDir().mkpath(outputFolder_);
+            if (!makeFolder(outputFolder_))
+                return;
             const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
             QString file = outputFolder_ + QStringLiteral("/etiquetas-") + stamp + QStringLiteral(".pdf");
-            for (int n = 2; QFileInfo::exists(file); ++n)
+            for (int n = 2; QFileInfo::exists(file) || QFileInfo::exists(partName(file)); ++n)
                 file = outputFolder_ + QStringLiteral("/etiquetas-") + stamp + u'-' + QString::number(n) +
                        QStringLiteral(".pdf");
-            qprinter_->setOutputFormat(QPrinter::PdfFormat);
-            qprinter_->setOutputFileName(file);
+            // Written under a hidden name and renamed when whole: a PDF under its own name is
+            // always complete.
+            if (!file_->create(partName(file), file)) {
+                fail(file_->error());
+                return;
+            }
             currentFile_ = file;
         }
-        qprinter_->setResolution(static_cast<int>(kDpi));
-        qprinter_->setFullPage(true);
+        pdf_ = std::make_unique<QPdfWriter>(file_.get());
+        pdf_->setResolution(static_cast<int>(kDpi));
+        pdf_->setCreator(QStringLiteral("Etiquetas"));
         applyPageSize(pageMm);
         painter_ = std::make_unique<QPainter>();
-        if (!painter_->begin(qprinter_.get())) {
+        if (!painter_->begin(pdf_.get())) {
             painter_.reset();
-            qprinter_.reset();
-            vberr::raise(vberr::PrinterError, QStringLiteral("Printer"));
+            fail(file_->error().isEmpty() ? QStringLiteral("o documento não pôde ser aberto") : file_->error());
+            return;
         }
         painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        checkWrites();
     }
 
     void beginPage(QSizeF pageMm) override
     {
         applyPageSize(pageMm);
-        qprinter_->newPage();
+        pdf_->newPage();
+        // The page before is written out now: a full disk shows here, not at the end of the run.
+        checkWrites();
     }
 
     void drawText(QPointF topLeftMm, const QString& text, const PrinterFont& font, QRgb color) override
@@ -122,7 +343,7 @@ protected:
         const QFont q = toQFont(font);
         painter_->setFont(q);
         painter_->setPen(QColor::fromRgb(color));
-        const QFontMetricsF fm(q, qprinter_.get());
+        const QFontMetricsF fm(q, pdf_.get());
         const QPointF at = toDevice(topLeftMm);
         painter_->drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
     }
@@ -156,16 +377,72 @@ protected:
         if (painter_)
             painter_->end();
         painter_.reset();
-        qprinter_.reset();
-        if (!currentFile_.isEmpty() && written_)
+        pdf_.reset();
+        if (!file_->finish()) {
+            fail(file_->error());
+            return;
+        }
+        if (isQueue()) {
+            const QString problem = handOver(deviceName(), file_->path(), pageSizeMm());
+            file_->discard();
+            file_.reset();
+            if (!problem.isEmpty())
+                fail(problem);
+            return;
+        }
+        if (!file_->rename(currentFile_)) {
+            fail(file_->error());
+            return;
+        }
+        file_.reset();
+        if (written_)
             written_->append(currentFile_);
         currentFile_.clear();
     }
 
+    void discardDocument() override
+    {
+        if (painter_ && painter_->isActive())
+            painter_->end();
+        painter_.reset();
+        pdf_.reset();
+        if (file_)
+            file_->discard();
+        file_.reset();
+        currentFile_.clear();
+    }
+
 private:
+    bool isQueue() const { return outputFolder_.isEmpty(); }
+
+    void checkWrites()
+    {
+        if (!file_->error().isEmpty())
+            fail(file_->error());
+    }
+
+    bool makeFolder(const QString& folder)
+    {
+        const QFileInfo info(folder);
+        if (info.exists() && !info.isDir()) {
+            fail(QStringLiteral("\"%1\" não é uma pasta").arg(QDir::toNativeSeparators(folder)));
+            return false;
+        }
+        if (!info.exists() && !QDir().mkpath(folder)) {
+            // Once more by hand, for the system's reason.
+            const int error = ::mkdir(QFile::encodeName(folder).constData(), 0755) == 0 ? 0 : errno;
+            if (error != 0) {
+                fail(QStringLiteral("não foi possível criar a pasta \"%1\" (%2)")
+                         .arg(QDir::toNativeSeparators(folder), motivoDoSistema(error)));
+                return false;
+            }
+        }
+        return true;
+    }
+
     QPointF toDevice(QPointF mm) const
     {
-        const double dotsPerMm = qprinter_->resolution() / 25.4;
+        const double dotsPerMm = pdf_->resolution() / 25.4;
         return {mm.x() * dotsPerMm, mm.y() * dotsPerMm};
     }
 
@@ -175,14 +452,16 @@ private:
         const QPageSize size(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
         QPageLayout layout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         layout.setMode(QPageLayout::FullPageMode);
-        qprinter_->setPageLayout(layout);
+        pdf_->setPageLayout(layout);
     }
 
     QString outputFolder_;
     QStringList* written_;
     QString currentFile_;
     QImage measureSurface_;
-    std::unique_ptr<QPrinter> qprinter_;
+    // Destroyed in this order: the painter, the PDF writer, the file it writes into.
+    std::unique_ptr<CheckedFile> file_;
+    std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QPainter> painter_;
 };
 

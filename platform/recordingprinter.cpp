@@ -45,14 +45,25 @@ QSizeF RecordingPrinter::measure(const QString& text, const PrinterFont& font) c
     return {w, font.size * 0.4};
 }
 
+void RecordingPrinter::failOnPage(int page)
+{
+    if (!failReason_.isEmpty() && failPage_ == page)
+        fail(failReason_);
+}
+
 void RecordingPrinter::beginDocument(QSizeF pageMm)
 {
     current_ = Document();
     current_.pages.push_back(Page{pageMm, {}});
     open_ = true;
+    failOnPage(1);
 }
 
-void RecordingPrinter::beginPage(QSizeF pageMm) { current_.pages.push_back(Page{pageMm, {}}); }
+void RecordingPrinter::beginPage(QSizeF pageMm)
+{
+    current_.pages.push_back(Page{pageMm, {}});
+    failOnPage(static_cast<int>(current_.pages.size()));
+}
 
 void RecordingPrinter::drawText(QPointF topLeftMm, const QString& text, const PrinterFont& font, QRgb color)
 {
@@ -98,7 +109,17 @@ void RecordingPrinter::drawPicture(const Picture& picture, QRectF targetMm, std:
 
 void RecordingPrinter::finishDocument()
 {
+    failOnPage(0);
+    if (failed())
+        return;
     documents_.push_back(std::move(current_));
+    current_ = Document();
+    open_ = false;
+}
+
+void RecordingPrinter::discardDocument()
+{
+    ++discarded_;
     current_ = Document();
     open_ = false;
 }

@@ -45,6 +45,16 @@ public:
     void setFonts(QStringList fonts) { fonts_ = std::move(fonts); }
     // Makes listing the fonts fail, as a printer whose fonts cannot be read.
     void setFontsUnreadable(bool on) { fontsUnreadable_ = on; }
+    // Makes every later document fail with this reason when it reaches this page (1: when it
+    // begins), or when it is handed over (page 0), as a printer whose output is lost there.
+    // An empty reason makes documents whole again.
+    void setFailure(QString reason, int page = 1)
+    {
+        failReason_ = std::move(reason);
+        failPage_ = page;
+    }
+    // Failed documents that were thrown away.
+    int discarded() const { return discarded_; }
 
     int fontCount() const override;
     QString fontAt(int index) const override;
@@ -62,8 +72,14 @@ protected:
     void drawPicture(const Picture& picture, QRectF targetMm, std::optional<QRectF> sourcePixels,
                      std::optional<Region> sourceAsGiven) override;
     void finishDocument() override;
+    void discardDocument() override;
 
 private:
+    void failOnPage(int page);
+
+    QString failReason_;
+    int failPage_ = 0;
+    int discarded_ = 0;
     QStringList fonts_;
     bool fontsUnreadable_ = false;
     QHash<QString, double> widths_;

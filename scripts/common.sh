@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libzxing-dev libzxing-core-java default-jdk-headless
   poppler-utils fonts-liberation fonts-crosextra-carlito
-  cups printer-driver-cups-pdf
+  cups libcups2-dev printer-driver-cups-pdf
   libxcb1-dev xvfb openbox x11-utils xdotool
 )
 

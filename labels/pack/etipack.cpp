@@ -161,7 +161,7 @@ void EtiPack(Program& p, const QString& M_TIPO, const QString& m_cd, const QStri
     const double X = g.margem_pack_x, Y = g.margem_pack_y;
     const double Ox = g.origem_x, Oy = g.origem_y;
 
-    for (int i = m_inicio; i <= m_fim; ++i) {
+    for (int i = m_inicio; i <= m_fim && !pr.failed(); ++i) {
         m_codigo = entryOf(f.lsteanpack, i);
         const QString volume = volumeText(i, f.lblmax.caption, m_fim);
         double gradeSize = kGrade.inicial;

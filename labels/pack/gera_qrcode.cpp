@@ -2,6 +2,7 @@
 
 #include "labels/pack/codigopack.h"
 #include "platform/codepage.h"
+#include "platform/picture.h"
 #include "platform/processes.h"
 #include "platform/vb.h"
 
@@ -31,12 +32,21 @@ QString escapaXml(const QString& s)
             out += QStringLiteral("&lt;");
         else if (c == u'>')
             out += QStringLiteral("&gt;");
-        else if (c != u'?' && cp1252::encode(um) == "?")
+        else if (c > 0xFFFF || (c != u'?' && cp1252::encode(um) == "?"))
+            // One reference for the whole character, also beyond the 16-bit range (an emoji).
             out += QStringLiteral("&#%1;").arg(static_cast<uint>(c));
         else
             out += um;
     }
     return out;
+}
+
+// An image the pack label can paint: a file that exists and loads as a picture. A file the
+// generator left that is no image counts as no image at all.
+bool imagemPronta(const FileSystem& files, const QString& codigo)
+{
+    return codigoSeguro(codigo) && files.fileExists(imagemQr(codigo)) &&
+           !Picture::load(files.resolve(imagemQr(codigo))).isNull();
 }
 
 struct Volumes {
@@ -88,18 +98,25 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
     }
 
     const QString master = vb::Trim(f.txtcodigo1.text);
+    // The department case decides here which code's image the result depends on. A volume of
+    // the carton without a usable code fails the run whatever the other images say: a carton
+    // without its code must never leave the printer.
+    bool decidido = false;
+    bool volumeSemCodigo = false;
     if (f.tem_departamento) {
         // Images of an earlier run stay in tmp; generate only when one of the carton's is missing.
         leVolumes(f, volumes);
-        bool gerar = false;
-        for (int v = volumes.primeiro; v <= volumes.ultimo && !gerar; ++v) {
+        for (int v = volumes.primeiro; v <= volumes.ultimo; ++v) {
             const auto e = entradaNaPosicao(f.lsteanpack, v - 1);
-            if (e && e->master == master && codigoSeguro(e->codigo) && !files.fileExists(imagemQr(e->codigo))) {
-                gerar = true;
+            if (!e || e->master != master)
+                continue;
+            volumeSemCodigo = volumeSemCodigo || !codigoSeguro(e->codigo);
+            if (!decidido && !imagemPronta(files, e->codigo)) {
+                decidido = true;
                 primeiro = e->codigo;
             }
         }
-        if (!gerar)
+        if (!decidido)
             return true;
     }
 
@@ -122,12 +139,16 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
                 codigos << e.codigo;
         }
     }
-    for (const QString& codigo : codigos)
-        if (primeiro.isEmpty() && codigoSeguro(codigo))
-            primeiro = codigo;
+    if (!decidido)
+        for (const QString& codigo : codigos)
+            if (primeiro.isEmpty() && codigoSeguro(codigo))
+                primeiro = codigo;
 
+    // A request that did not reach the disk whole would have the generator read nothing or half
+    // of it: the generation has failed.
     const QString pastaTmp = QDir::toNativeSeparators(files.resolve(QStringLiteral("tmp"))) + QDir::separator();
-    files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)));
+    if (!files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp))))
+        return false;
 
     bool travou = false;
     if (Processes* processes = p.ws.processes) {
@@ -140,7 +161,12 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
         processes->sleep(std::chrono::milliseconds(200));
     }
 
-    if (travou || primeiro.isEmpty())
+    if (travou || volumeSemCodigo || !imagemPronta(files, primeiro))
         return false;
-    return files.fileExists(imagemQr(primeiro));
+    // A generator that wrote something else than an image under a code's name is broken: no
+    // volume may print with a QR that is not there.
+    for (const QString& codigo : codigos)
+        if (codigoSeguro(codigo) && files.fileExists(imagemQr(codigo)) && !imagemPronta(files, codigo))
+            return false;
+    return true;
 }

@@ -163,6 +163,9 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
     std::array<double, 2> gradeLembrada{0, 0};
 
     for (int v = m_inicio; v <= m_fim; ++v) {
+        // A printer that lost the document takes no more pages; the caller reports it.
+        if (impressora && impressora->failed())
+            break;
         m_codigo = codigoDoVolume(f, v);
         const QString volume = textoVolume(v, f.lblmax.caption, m_fim);
         m_cd = f.txtdestino1.text;

@@ -22,12 +22,14 @@ enum class SizeLayout { BoxFront, Hidden };
 const QString kSemPreco = QStringLiteral("0,00");
 
 // The filled size cells in grid order, one layout call each. False when a size without its
-// codes stopped the run.
+// codes, or a printer that lost the document, stopped the run.
 bool printSizes(Program& p, SizeLayout layout)
 {
     MainForm& f = p.form;
     Globals& g = p.g;
     for (int i = 0; i < MainForm::kSizeCells; ++i) {
+        if (documentFailed(p))
+            return false;
         if (vb::Trim(f.txtnumero[i].text).isEmpty())
             continue;
         tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });

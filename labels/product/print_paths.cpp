@@ -77,7 +77,7 @@ bool print100x40Branch(Program& p)
     // The label's own height, so a page left by an earlier run (20 mm hidden labels) cuts nothing.
     onPrinter(p, {userPaper(), width(kRowWidth), height(k100x40Height), fontName(g.fonte_etiqueta)});
     setBrandLetter(p);
-    for (int i = 0; i < MainForm::kSizeCells; ++i) {
+    for (int i = 0; i < MainForm::kSizeCells && !documentFailed(p); ++i) {
         if (vb::Trim(f.txtnumero[i].text).isEmpty())
             continue;
         tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });

@@ -61,10 +61,27 @@ void selectChosenPrinter(Program& p)
     tryStep([&] { define_impressora(p.ws.printers, p.form.CMBPRINTER.text); });
 }
 
-void endRun(Program& p)
+bool documentFailed(Program& p)
 {
-    onPrinter(p, [](Printer& printer) { printer.endDoc(); });
+    bool failed = false;
+    onPrinter(p, [&](Printer& printer) { failed = printer.failed(); });
+    return failed;
+}
+
+bool endRun(Program& p)
+{
+    bool whole = true;
+    QString printerName, reason;
+    onPrinter(p, [&](Printer& printer) {
+        whole = printer.endDoc();
+        printerName = printer.deviceName();
+        reason = printer.failure();
+    });
     tryStep([&] { define_impressora(p.ws.printers, p.form.lblprinterdefault.caption); });
+    if (!whole)
+        p.ws.messages.show(QStringLiteral("Não foi possível imprimir na impressora \"%1\": %2").arg(printerName, reason),
+                           mb::OKOnly | mb::Critical);
+    return whole;
 }
 
 bool colourAccepted(Program& p, const QString& cor)

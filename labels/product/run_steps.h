@@ -39,8 +39,13 @@ PrinterStep fontName(const QString& name);
 
 // Makes the printer named in CMBPRINTER current; when none has that name the current one stays.
 void selectChosenPrinter(Program& p);
+// The document on the current printer has failed (it could not be opened, written or handed
+// over): the run stops drawing, and endRun tells the operator.
+bool documentFailed(Program& p);
 // Ends the print document and makes the default printer (lblprinterdefault) current again.
-void endRun(Program& p);
+// When the document failed, its incomplete output is thrown away and a message names the
+// printer and the reason; false then.
+bool endRun(Program& p);
 
 // The colour question for a blank colour; false when the operator answers No.
 bool colourAccepted(Program& p, const QString& cor);

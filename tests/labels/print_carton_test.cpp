@@ -66,13 +66,24 @@ TEST_F(PrintCartonTest, VolumesThatAreNoNumbersPrintNothingAndTheRunStillEnds)
 
 TEST_F(PrintCartonTest, NoQrImagesMeansTheLayoutsMessageAndNoPages)
 {
-    PrintDesk d{QStringLiteral("exit 0")};
-    d.cartonOrder();
-    d.volumes("1", "4");
-    d.run();
-    EXPECT_EQ(d.tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
-    EXPECT_TRUE(d.nothingPrinted());
-    EXPECT_TRUE(d.defaultCurrent());
+    const struct {
+        const char* name;
+        QString generator;
+    } cases[] = {
+        {"no files", QStringLiteral("exit 0")},
+        {"files that are no images",
+         QStringLiteral("echo \"$CODES\" | while read -r c; do echo text > \"tmp/$c.jpg\"; done")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintDesk d{c.generator};
+        d.cartonOrder();
+        d.volumes("1", "4");
+        d.run();
+        EXPECT_EQ(d.tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
+        EXPECT_TRUE(d.nothingPrinted());
+        EXPECT_TRUE(d.defaultCurrent());
+    }
 }
 
 TEST_F(PrintCartonTest, TheOlderLayoutWorksOnCopiesAndItsFailureEndsOnlyThatCall)
@@ -108,6 +119,22 @@ TEST_F(PrintCartonTest, TheCurrentLayoutLeavesTheWindowsFieldsAsTheyWere)
     EXPECT_EQ(f.txtdestino1.text, destino);
     EXPECT_EQ(f.txtean.text, ean);
     EXPECT_EQ(f.txtdepartamento.text, departamento);
+}
+
+TEST_F(PrintCartonTest, ADepartmentCartonWithAVolumeWithoutItsCodePrintsNothing)
+{
+    ASSERT_TRUE(f.tem_departamento);
+    // Volume 3 of the carton lost its pack code.
+    QStringList parts = f.lsteanpack.items[2].split(u'|');
+    ASSERT_EQ(parts.size(), 3);
+    parts[1].clear();
+    f.lsteanpack.items[2] = parts.join(u'|');
+    volumes("1", "4");
+    run();
+    EXPECT_EQ(java.calls().size(), 1) << "the request still starts the generator";
+    EXPECT_EQ(tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
+    EXPECT_TRUE(nothingPrinted());
+    EXPECT_TRUE(defaultCurrent());
 }
 
 struct Print100x40Test : ::testing::Test, PrintDesk {};

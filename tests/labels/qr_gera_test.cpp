@@ -172,6 +172,83 @@ TEST(GeraQrCode, OrderWithoutDepartmentListsTheCartonsCodesAndTestsTheFirst)
     }
 }
 
+TEST(GeraQrCode, AFileThatIsNoImageIsAFailedGeneration)
+{
+    const QString notImage = QStringLiteral("printf 'not a jpeg' > \"tmp/$c.jpg\"");
+    struct Case {
+        const char* name;
+        QString writes;  // shell body of the generator
+        bool result;
+    };
+    const Case cases[] = {
+        {"every file is text", QStringLiteral("echo \"$CODES\" | while read -r c; do %1; done").arg(notImage), false},
+        {"the first is an image, the second is text",
+         FakeJava::writesOnly({"C1"}) + QStringLiteral("\nc=C2; ") + notImage, false},
+        {"an empty file for the first", QStringLiteral(": > tmp/C1.jpg\n") + FakeJava::writesOnly({"C2"}), false},
+        {"both images", FakeJava::writesAll(), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QrFixture fx(c.writes);
+        fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/2"), kMaster + QStringLiteral("|C2|2/2")}, 1, 2);
+        EXPECT_EQ(fx.run(), c.result);
+        EXPECT_EQ(fx.java.calls().size(), 1);
+    }
+}
+
+TEST(GeraQrCode, DepartmentOrderTakesAFileThatIsNoImageAsMissingAndAnEmptyCodeAsAFailure)
+{
+    struct Case {
+        const char* name;
+        QString codeAt4;     // the pack code of volume 4 (position 3)
+        bool textAt4;        // a file of text already stands under that code's name
+        const char* writes;  // codes the generator writes
+        bool result;
+    };
+    const Case cases[] = {
+        {"an old file that is no image is made again", "C3", true, "C2 C3 C4", true},
+        {"an empty code in the range: the generator runs, the run fails", "", false, "C2 C4", false},
+        {"a code that names no file of tmp fails alike", "../C3", false, "C2 C4", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QrFixture fx(FakeJava::writesOnly(QString::fromLatin1(c.writes).split(u' ')));
+        fx.ws.form.tem_departamento = true;
+        fillCarton(fx.ws.form, kMaster,
+                   {kMaster + QStringLiteral("|C0|1/5"), kMaster + QStringLiteral("|C1|2/5"),
+                    kMaster + QStringLiteral("|C2|3/5"), kMaster + QStringLiteral("|") + c.codeAt4 + "|4/5",
+                    kMaster + QStringLiteral("|C4|5/5")},
+                   3, 5);
+        fx.keepImage(QStringLiteral("C2"));
+        fx.keepImage(QStringLiteral("C4"));
+        if (c.textAt4)
+            fx.ws.write(QStringLiteral("tmp/C3.jpg"), QStringLiteral("not a jpeg"));
+
+        EXPECT_EQ(fx.run(), c.result);
+        EXPECT_EQ(fx.java.calls().size(), 1) << "the request starts the generator";
+        EXPECT_EQ(fx.requested(), (QStringList{"C2", c.codeAt4, "C4"}));
+    }
+}
+
+TEST(GeraQrCode, ARequestThatCannotBeWrittenFailsWithoutStartingTheGenerator)
+{
+    QrFixture fx(FakeJava::writesAll());
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/1")}, 1, 1);
+    // A folder where the request file should be: no write can make it.
+    ASSERT_TRUE(QDir().mkpath(fx.ws.path(QStringLiteral("tmp/qr.xml"))));
+
+    EXPECT_FALSE(fx.run());
+    EXPECT_TRUE(fx.java.calls().isEmpty());
+}
+
+TEST(GeraQrCode, ACharacterBeyondSixteenBitsIsOneReference)
+{
+    const QString folder = QStringLiteral("/p/Caixas \U0001F4E6 e \u00C7/tmp/");
+    const QByteArray request = requisicaoQr({QStringLiteral("C1")}, folder);
+    EXPECT_TRUE(request.contains("<destino>/p/Caixas &#128230; e \xC7/tmp/</destino>")) << request.toStdString();
+    EXPECT_FALSE(request.contains('?'));
+}
+
 bool gone(pid_t pid)
 {
     // The killed process may stay a zombie for a moment until its parent collects it.

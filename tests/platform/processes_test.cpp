@@ -2,7 +2,9 @@
 #include "tests/common/testworkstation.h"
 
 #include <QFile>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 using namespace std::chrono_literals;
 
@@ -43,4 +45,41 @@ TEST(QtProcessesTest, TheChildNamesFilesInUtf8WhateverOurLocale)
     else
         qputenv("LC_ALL", before);
     EXPECT_EQ(charmap, QStringLiteral("UTF-8"));
+}
+
+namespace {
+
+// The process has ended (it may stay a zombie until its new parent collects it).
+bool ended(pid_t pid)
+{
+    for (int i = 0; i < 100; ++i) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray s = stat.readAll();
+        const auto close = s.lastIndexOf(')');
+        if (close > 0 && s.mid(close + 2, 1) == "Z")
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(QtProcessesTest, WhatAProgramLeavesRunningEndsWithIt)
+{
+    TestWorkstation t;
+    t.write(QStringLiteral("run.sh"), QStringLiteral("#!/bin/sh\nsleep 300 &\necho $! > child.pid\nexit 0\n"));
+    QFile::setPermissions(t.path(QStringLiteral("run.sh")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QtProcesses processes;
+    const auto id = processes.start(t.path(QStringLiteral("run.sh")), {}, t.folder());
+    ASSERT_TRUE(id.has_value());
+    EXPECT_EQ(processes.wait(*id, 30s), Processes::Wait::Ended);
+    const pid_t child = t.readBytes(QStringLiteral("child.pid")).trimmed().toInt();
+    ASSERT_GT(child, 0);
+    const bool gone = ended(child);
+    if (!gone)
+        ::kill(child, SIGKILL);
+    EXPECT_TRUE(gone) << "the program's own child outlived it";
 }

@@ -280,3 +280,52 @@ TEST_F(TestePrint, PackWithoutAVolumeOrAJavaFolderPrintsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+// Each test print on a printer that loses the document: the message names the printer and the
+// reason, nothing is left printed, the default printer comes back and the dialog stays open.
+TEST(TestePrintFailure, EveryTestPrintReportsAPrinterThatLostTheDocument)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        std::function<std::unique_ptr<MarginDialog>(Program&)> make;
+        QStringList boxes;
+    };
+    const Case cases[] = {
+        {"box front",
+         [](CalibraDesk& d) { d.boxFrontOrder(CalibraDesk::kFrente, {{"1", "38", "789123456780", "4501237038"}}); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensCxZPL45(prog)); }, {"1", "40", "3"}},
+        {"hidden",
+         [](CalibraDesk& d) { d.boxFrontOrder(CalibraDesk::kOculta, {{"1", "38", "789123456780", "4501237038"}}); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); }, {"1", "40", "3"}},
+        {"accessory", [](CalibraDesk& d) { d.accessoryOrder(); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); }, {"1", "40", "3"}},
+        {"pack", [](CalibraDesk& d) { d.cartonOrder(); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensPackZPL(prog)); }, {"3", "3"}},
+    };
+    for (const Case& c : cases) {
+        for (const int page : {1, 0}) {
+            SCOPED_TRACE(std::string(c.name) + (page == 1 ? ", cannot be opened" : ", cannot be handed over"));
+            CalibraDesk desk;
+            c.load(desk);
+            desk.chosen.setFailure(QStringLiteral("a fila de impressão não está aceitando trabalhos"), page);
+            auto d = c.make(desk.p);
+            d->Form_Load();
+            for (int i = 0; i < c.boxes.size(); ++i)
+                d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+            d->cmd_teste_Click();
+
+            EXPECT_EQ(desk.tw.messages.texts(),
+                      QStringList{QStringLiteral("Não foi possível imprimir na impressora \"Zebra\": "
+                                                 "a fila de impressão não está aceitando trabalhos")});
+            EXPECT_TRUE(desk.nothingPrinted());
+            EXPECT_EQ(desk.chosen.discarded(), 1);
+            EXPECT_TRUE(desk.defaultCurrent());
+            EXPECT_TRUE(d->isOpen());
+        }
+    }
+}
+
+}  // namespace

@@ -26,19 +26,16 @@ import javax.imageio.ImageIO;
 import javax.imageio.ImageWriteParam;
 import javax.imageio.ImageWriter;
 import javax.imageio.stream.ImageOutputStream;
-import javax.xml.XMLConstants;
-import javax.xml.parsers.DocumentBuilder;
-import javax.xml.parsers.DocumentBuilderFactory;
-
-import org.w3c.dom.Document;
-import org.w3c.dom.Element;
-import org.w3c.dom.NodeList;
-import org.xml.sax.InputSource;
+import javax.xml.stream.XMLInputFactory;
+import javax.xml.stream.XMLStreamConstants;
+import javax.xml.stream.XMLStreamException;
+import javax.xml.stream.XMLStreamReader;
 
 /**
  * Makes the QR images the label program asks for. It reads tmp/qr.xml from the working folder
  * and writes, for every pack block, a square JPEG named after the code into the folder the block
- * names. It takes no arguments, opens no window and exits non-zero when an image could not be made.
+ * names, which must be that same tmp folder. It takes no arguments, opens no window and exits
+ * non-zero when an image could not be made.
  */
 public final class Qrlumo {
     private static final int MODULE_PIXELS = 12;
@@ -65,13 +62,14 @@ public final class Qrlumo {
                 System.err.println("qrlumo: tmp/qr.xml not found");
                 System.exit(2);
             }
+            Path allowed = request.getParent().toRealPath();
             for (Pack pack : readRequest(request)) {
                 if (!isSafeName(pack.codigo)) {
                     System.err.println("qrlumo: code skipped: \"" + pack.codigo + "\"");
                     continue;
                 }
                 try {
-                    writeImage(pack.codigo, Paths.get(folderOf(pack.destino)));
+                    writeImage(pack.codigo, destinationFolder(pack.destino, allowed));
                 } catch (IOException | WriterException | RuntimeException e) {
                     System.err.println("qrlumo: " + pack.codigo + ": " + e);
                     failures++;
@@ -134,28 +132,92 @@ public final class Qrlumo {
         return out.toString();
     }
 
-    /** The request is written in the workstation's single-byte code page, without a declaration. */
-    static List<Pack> readRequest(Path request) throws Exception {
+    /** How deep the request goes: qrcode, pack, then codigo and destino holding text. */
+    static final int MAX_DEPTH = 3;
+
+    /**
+     * The request is written in the workstation's single-byte code page, without a declaration.
+     * It is read as a stream, so no nesting can exhaust the stack; nesting the format does not
+     * have is refused as a whole.
+     */
+    static List<Pack> readRequest(Path request) throws IOException, XMLStreamException {
         String text = decode(Files.readAllBytes(request));
-        DocumentBuilderFactory factory = DocumentBuilderFactory.newInstance();
-        factory.setFeature(XMLConstants.FEATURE_SECURE_PROCESSING, true);
-        factory.setFeature("http://apache.org/xml/features/disallow-doctype-decl", true);
-        factory.setExpandEntityReferences(false);
-        DocumentBuilder builder = factory.newDocumentBuilder();
-        builder.setErrorHandler(null);
-        Document document = builder.parse(new InputSource(new StringReader(text)));
-        NodeList packs = document.getDocumentElement().getElementsByTagName("pack");
+        XMLInputFactory factory = XMLInputFactory.newFactory();
+        factory.setProperty(XMLInputFactory.SUPPORT_DTD, false);
+        factory.setProperty(XMLInputFactory.IS_SUPPORTING_EXTERNAL_ENTITIES, false);
+        factory.setProperty(XMLInputFactory.IS_COALESCING, true);
+        XMLStreamReader reader = factory.createXMLStreamReader(new StringReader(text));
         List<Pack> out = new ArrayList<>();
-        for (int i = 0; i < packs.getLength(); i++) {
-            Element pack = (Element) packs.item(i);
-            out.add(new Pack(childText(pack, "codigo"), childText(pack, "destino")));
+        int depth = 0;
+        String codigo = null;
+        String destino = null;
+        StringBuilder field = null;
+        try {
+            while (reader.hasNext()) {
+                int event = reader.next();
+                if (event == XMLStreamConstants.START_ELEMENT) {
+                    depth++;
+                    String name = reader.getLocalName();
+                    if (depth > MAX_DEPTH) {
+                        throw new RequestException("request nested deeper than qrcode/pack/codigo: element <"
+                                + name + "> at line " + reader.getLocation().getLineNumber());
+                    }
+                    if (depth == 2 && name.equals("pack")) {
+                        codigo = null;
+                        destino = null;
+                    } else if (depth == 3 && (name.equals("codigo") || name.equals("destino"))) {
+                        field = new StringBuilder();
+                    }
+                } else if (event == XMLStreamConstants.CHARACTERS || event == XMLStreamConstants.CDATA) {
+                    if (field != null) {
+                        field.append(reader.getText());
+                    }
+                } else if (event == XMLStreamConstants.END_ELEMENT) {
+                    String name = reader.getLocalName();
+                    if (depth == 3 && field != null) {
+                        // The first of each, as a block holds one.
+                        if (name.equals("codigo") && codigo == null) {
+                            codigo = field.toString();
+                        } else if (name.equals("destino") && destino == null) {
+                            destino = field.toString();
+                        }
+                        field = null;
+                    } else if (depth == 2 && name.equals("pack")) {
+                        out.add(new Pack(codigo == null ? "" : codigo, destino == null ? "" : destino));
+                    }
+                    depth--;
+                }
+            }
+        } finally {
+            reader.close();
         }
         return out;
     }
 
-    private static String childText(Element parent, String name) {
-        NodeList nodes = parent.getElementsByTagName(name);
-        return nodes.getLength() == 0 ? "" : nodes.item(0).getTextContent();
+    /** A request that is well-formed XML but not the format. */
+    static final class RequestException extends XMLStreamException {
+        private static final long serialVersionUID = 1L;
+
+        RequestException(String message) {
+            super(message);
+        }
+    }
+
+    /**
+     * The folder a block names, which must be the folder of the request itself (the program
+     * folder's tmp): whatever can write the request may not have us write anywhere else.
+     */
+    static Path destinationFolder(String destino, Path allowed) throws IOException {
+        Path folder;
+        try {
+            folder = Paths.get(folderOf(destino)).toRealPath();
+        } catch (IOException | java.nio.file.InvalidPathException e) {
+            throw new IOException("destination refused: \"" + destino + "\" is no folder", e);
+        }
+        if (!folder.equals(allowed)) {
+            throw new IOException("destination refused: \"" + destino + "\" is not " + allowed);
+        }
+        return folder;
     }
 
     /** The request writes every backslash of the folder twice. */
