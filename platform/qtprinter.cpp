@@ -47,22 +47,6 @@ void installFontSubstitutes()
 
 namespace {
 
-// The system's reason for a failed file operation, in the operator's words where we know it.
-QString motivoDoSistema(int error)
-{
-    switch (error) {
-    case ENOSPC: return QStringLiteral("disco cheio");
-    case EDQUOT: return QStringLiteral("cota de disco esgotada");
-    case EACCES:
-    case EPERM: return QStringLiteral("sem permissão de gravação");
-    case EROFS: return QStringLiteral("disco somente para leitura");
-    case ENOTDIR: return QStringLiteral("o caminho passa por um arquivo que não é uma pasta");
-    case ENOENT: return QStringLiteral("pasta inexistente");
-    case EIO: return QStringLiteral("erro de leitura ou gravação no disco");
-    default: return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
-
 // A file whose every write, its flush to the disk and its close are checked; the first failure
 // is kept, and later writes are refused.
 class CheckedFile : public QIODevice {
@@ -149,7 +133,7 @@ private:
     bool opened(int error)
     {
         if (fd_ < 0) {
-            error_ = QStringLiteral("não foi possível criar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
+            error_ = QStringLiteral("não foi possível criar o arquivo \"%1\" (%2)").arg(shown(), FileSystem::reasonOf(error));
             path_.clear();
             return false;
         }
@@ -160,7 +144,7 @@ private:
     void failed(int error)
     {
         if (error_.isEmpty())
-            error_ = QStringLiteral("não foi possível gravar o arquivo \"%1\" (%2)").arg(shown(), motivoDoSistema(error));
+            error_ = QStringLiteral("não foi possível gravar o arquivo \"%1\" (%2)").arg(shown(), FileSystem::reasonOf(error));
     }
 
     void flushBuffer()
@@ -433,7 +417,7 @@ private:
             const int error = ::mkdir(QFile::encodeName(folder).constData(), 0755) == 0 ? 0 : errno;
             if (error != 0) {
                 fail(QStringLiteral("não foi possível criar a pasta \"%1\" (%2)")
-                         .arg(QDir::toNativeSeparators(folder), motivoDoSistema(error)));
+                         .arg(QDir::toNativeSeparators(folder), FileSystem::reasonOf(error)));
                 return false;
             }
         }

@@ -5,6 +5,7 @@
 #include "platform/picture.h"
 #include "platform/processes.h"
 #include "platform/vb.h"
+#include "settings/settings.h"
 
 #include <QDir>
 
@@ -145,9 +146,9 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
                 primeiro = codigo;
 
     // A request that did not reach the disk whole would have the generator read nothing or half
-    // of it: the generation has failed.
+    // of it: the generation has failed, and the operator is told which file and why.
     const QString pastaTmp = QDir::toNativeSeparators(files.resolve(QStringLiteral("tmp"))) + QDir::separator();
-    if (!files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp))))
+    if (!reportWrite(p.ws, files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)))))
         return false;
 
     bool travou = false;

@@ -103,7 +103,7 @@ TEST(WindowPrintFailure, APrintToAReadOnlyPdfFolderShowsAMessageBoxAndLeavesNoPd
     EXPECT_TRUE(person.seen[0].startsWith(QStringLiteral("Não foi possível imprimir na impressora \"") +
                                           QtPrinterSystem::kFilePrinterName + QStringLiteral("\": ")))
         << person.seen[0].toStdString();
-    EXPECT_TRUE(person.seen[0].contains(QStringLiteral("disco somente para leitura"))) << person.seen[0].toStdString();
+    EXPECT_TRUE(person.seen[0].contains(QStringLiteral("o disco só permite leitura"))) << person.seen[0].toStdString();
     EXPECT_TRUE(printers.writtenFiles().isEmpty());
     EXPECT_TRUE(QDir(t.path(QStringLiteral("impressos")))
                     .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)

@@ -239,6 +239,9 @@ TEST(GeraQrCode, ARequestThatCannotBeWrittenFailsWithoutStartingTheGenerator)
 
     EXPECT_FALSE(fx.run());
     EXPECT_TRUE(fx.java.calls().isEmpty());
+    ASSERT_EQ(fx.ws.messages.texts().size(), 1);
+    EXPECT_TRUE(fx.ws.messages.texts()[0].startsWith(QStringLiteral("Não foi possível gravar o arquivo ")));
+    EXPECT_TRUE(fx.ws.messages.texts()[0].contains(QStringLiteral("qr.xml"))) << fx.ws.messages.texts()[0].toStdString();
 }
 
 TEST(GeraQrCode, ACharacterBeyondSixteenBitsIsOneReference)

@@ -57,9 +57,9 @@ TEST(FilePrinterFailureTest, AFolderItCannotWriteFailsTheDocumentAndLeavesNoPdf)
              return std::unique_ptr<MountedFolder>();
          },
          6, "não é uma pasta", true},
-        {"a read-only disk", disk("size=1m,ro"), 6, "disco somente para leitura", true},
-        {"a disk full from the first page", disk("size=16k"), 6, "disco cheio", true},
-        {"a disk that fills up on the fourth page", disk("size=160k"), 12, "disco cheio", true},
+        {"a read-only disk", disk("size=1m,ro"), 6, "o disco só permite leitura", true},
+        {"a disk full from the first page", disk("size=16k"), 6, "não há espaço livre no disco", true},
+        {"a disk that fills up on the fourth page", disk("size=160k"), 12, "não há espaço livre no disco", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,12 +99,14 @@ TEST(FilePrinterFailureTest, AFolderItCannotWriteFailsTheDocumentAndLeavesNoPdf)
         EXPECT_TRUE(p.failure().contains(reason)) << p.failure().toStdString();
         EXPECT_FALSE(p.failure().contains(QStringLiteral(".part"))) << "the operator knows the file by its own name";
         EXPECT_TRUE(system.writtenFiles().isEmpty());
-        if (QFileInfo(system.outputFolder()).isDir())
+        if (QFileInfo(system.outputFolder()).isDir()) {
             EXPECT_TRUE(leftIn(system.outputFolder()).isEmpty()) << leftIn(system.outputFolder()).join(u' ').toStdString();
+        }
         // Noticed while drawing, not only when the document ends: the run can stop there.
         EXPECT_GT(failedAt, 0);
-        if (std::string(c.name).find("fourth") != std::string::npos)
+        if (std::string(c.name).find("fourth") != std::string::npos) {
             EXPECT_GE(failedAt, 3);
+        }
     }
 }
 
