@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // The program-wide variables, one object passed by reference to whatever reads or writes them.
 struct Globals {
@@ -21,4 +22,7 @@ struct Globals {
     bool tem_logo1 = false;  // mervalk.jpg loaded
     bool tem_logo2 = false;  // orvenna.jpg loaded
     float fator_correcao = 1.1f;  // barcode width factor
+
+    // The order number the disk last refused to remember: its next loads do not tell it again.
+    std::optional<QString> refusedOrderNumber;
 };

@@ -81,7 +81,16 @@ void carrega_pedido(Program& p)
         return;
     }
 
-    writeSetting(p.ws, ini::kConfig, "arquivo", f.txtarquivo.text);
+    // The loader runs again each time the focus leaves the order number or the type, so a disk
+    // that refuses to remember the number is told once for that number, not at every move.
+    const WriteResult lembrado = p.ws.profile.write(
+        settingsPath(p.ws.files), {{qs(ini::kConfig), QStringLiteral("arquivo"), f.txtarquivo.text}});
+    if (lembrado) {
+        p.g.refusedOrderNumber.reset();
+    } else if (p.g.refusedOrderNumber != f.txtarquivo.text) {
+        p.g.refusedOrderNumber = f.txtarquivo.text;
+        reportWrite(p.ws, lembrado);
+    }
 
     f.Frame1.visible = !family->carton;
     f.Frame3.visible = family->carton;
