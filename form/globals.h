@@ -23,6 +23,8 @@ struct Globals {
     bool tem_logo2 = false;  // orvenna.jpg loaded
     float fator_correcao = 1.1f;  // barcode width factor
 
-    // The order number the disk last refused to remember: its next loads do not tell it again.
+    // What the order loads last told and the loads of the same order that follow do not repeat:
+    // the number the disk refused to remember, the lines left out of the file.
     std::optional<QString> refusedOrderNumber;
+    std::optional<QString> toldSkippedLines;
 };

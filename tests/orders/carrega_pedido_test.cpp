@@ -337,6 +337,10 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
                                           "\nlinha 5: quantidade fora do intervalo de -32768 a 32767");
     EXPECT_EQ(f.List1.listCount(), 2);
     EXPECT_EQ(f.TXTPARES.text, "2");
+    // The loads that the moves through the order number and the type bring tell it no more.
+    load(kFrente, QStringLiteral("9"));
+    load(kOculta, QStringLiteral("9"));
+    EXPECT_EQ(t.messages.shown().size(), 1u);
 
     // A carton line short of the volume field is left out the same way.
     t.messages.clear();
@@ -346,6 +350,10 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
     EXPECT_EQ(t.messages.shown().size(), 1u);
     EXPECT_EQ(f.lsteanpack.listCount(), 0);
     EXPECT_EQ(f.cmb_referencia1.listCount(), 0);
+
+    // After another order, the first one names its lines again.
+    load(kFrente, QStringLiteral("9"));
+    EXPECT_EQ(t.messages.shown().size(), 2u);
 }
 
 TEST_F(OrderLines, HeaderOnlyOrderKeepsThePreviousItem)
