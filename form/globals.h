@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // The program-wide variables, one object passed by reference to whatever reads or writes them.
 struct Globals {
@@ -21,4 +22,9 @@ struct Globals {
     bool tem_logo1 = false;  // mervalk.jpg loaded
     bool tem_logo2 = false;  // orvenna.jpg loaded
     float fator_correcao = 1.1f;  // barcode width factor
+
+    // What the order loads last told and the loads of the same order that follow do not repeat:
+    // the number the disk refused to remember, the lines left out of the file.
+    std::optional<QString> refusedOrderNumber;
+    std::optional<QString> toldSkippedLines;
 };

@@ -21,11 +21,14 @@ struct SkippedLine {
     bool tooFewFields;
 };
 
-// One message per load, however many lines were named.
-void reportSkipped(Program& p, const QString& fileName, const QList<SkippedLine>& skipped)
+// One message per load, however many lines were named, and none for the loads of the same file
+// that the moves through the order fields bring after it.
+void reportSkipped(Program& p, const QString& path, const QString& fileName, const QList<SkippedLine>& skipped)
 {
-    if (skipped.isEmpty())
+    if (skipped.isEmpty()) {
+        p.g.toldSkippedLines.reset();
         return;
+    }
     constexpr int kNamed = 10;
     QString text = QStringLiteral("Linhas ignoradas no arquivo ") + fileName + QStringLiteral(":");
     for (int i = 0; i < skipped.size() && i < kNamed; ++i)
@@ -34,6 +37,10 @@ void reportSkipped(Program& p, const QString& fileName, const QList<SkippedLine>
                                          : QStringLiteral(": quantidade fora do intervalo de -32768 a 32767"));
     if (skipped.size() > kNamed)
         text += QStringLiteral("\ne mais ") + QString::number(skipped.size() - kNamed) + QStringLiteral(" linha(s)");
+    const QString told = path + u'\n' + text;
+    if (p.g.toldSkippedLines == told)
+        return;
+    p.g.toldSkippedLines = told;
     p.ws.messages.show(text, mb::Exclamation);
 }
 
@@ -81,7 +88,16 @@ void carrega_pedido(Program& p)
         return;
     }
 
-    writeSetting(p.ws, ini::kConfig, "arquivo", f.txtarquivo.text);
+    // The loader runs again each time the focus leaves the order number or the type, so a disk
+    // that refuses to remember the number is told once for that number, not at every move.
+    const WriteResult lembrado = p.ws.profile.write(
+        settingsPath(p.ws.files), {{qs(ini::kConfig), QStringLiteral("arquivo"), f.txtarquivo.text}});
+    if (lembrado) {
+        p.g.refusedOrderNumber.reset();
+    } else if (p.g.refusedOrderNumber != f.txtarquivo.text) {
+        p.g.refusedOrderNumber = f.txtarquivo.text;
+        reportWrite(p.ws, lembrado);
+    }
 
     f.Frame1.visible = !family->carton;
     f.Frame3.visible = family->carton;
@@ -150,7 +166,7 @@ void carrega_pedido(Program& p)
         f.List1.addItem(collapsed);
     }
 
-    reportSkipped(p, nome, skipped);
+    reportSkipped(p, caminho, nome, skipped);
 
     if (referencias.listCount() > 0) {
         referencias.setListIndex(0);

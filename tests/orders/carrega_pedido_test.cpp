@@ -5,6 +5,7 @@
 #include "platform/vb.h"
 #include "settings/keys.h"
 #include "settings/settings.h"
+#include "tests/common/smalldisk.h"
 #include "tests/orders/orderfixture.h"
 
 namespace {
@@ -66,6 +67,32 @@ TEST_F(OrderSearch, FindsTheFileOfTheNumberAndFamily)
             EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), c.numero);
         }
     }
+}
+
+// The loader runs at every move through the order number and the type: a disk that will not
+// remember the number says so once for that number, and again for the next number it refuses.
+TEST_F(OrderSearch, AFullDiskIsToldOnceForEachNumberItCannotRemember)
+{
+    SmallDisk disk(t.folder(), t.files, 64);
+    order(QStringLiteral("1_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F1")});
+    order(QStringLiteral("2_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F2")});
+    writeSetting(t.ws, ini::kConfig, "arquivo", QStringLiteral("antes"));
+    const QByteArray saved = t.readBytes(QStringLiteral("Pendrova.ini"));
+    disk.fill();
+    const QString refused = QStringLiteral("Não foi possível gravar o arquivo ") + t.path(QStringLiteral("Pendrova.ini")) +
+                            QStringLiteral(": não há espaço livre no disco.");
+
+    for (const QString& tipo : {kFrente, kFrente, kOculta})
+        load(tipo, QStringLiteral("1"));
+    EXPECT_EQ(shown(), QStringList{refused});
+    EXPECT_EQ(f.txtcodigo.text, "F1");
+    EXPECT_TRUE(f.cmd_printacessorio.visible);
+
+    load(kFrente, QStringLiteral("2"));
+    load(kFrente, QStringLiteral("2"));
+    EXPECT_EQ(shown(), (QStringList{refused, refused}));
+    EXPECT_EQ(f.txtcodigo.text, "F2");
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), saved);
 }
 
 TEST_F(OrderSearch, MissingOrdersFolderFallsBackToTheProgramFolder)
@@ -310,6 +337,10 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
                                           "\nlinha 5: quantidade fora do intervalo de -32768 a 32767");
     EXPECT_EQ(f.List1.listCount(), 2);
     EXPECT_EQ(f.TXTPARES.text, "2");
+    // The loads that the moves through the order number and the type bring tell it no more.
+    load(kFrente, QStringLiteral("9"));
+    load(kOculta, QStringLiteral("9"));
+    EXPECT_EQ(t.messages.shown().size(), 1u);
 
     // A carton line short of the volume field is left out the same way.
     t.messages.clear();
@@ -319,6 +350,10 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
     EXPECT_EQ(t.messages.shown().size(), 1u);
     EXPECT_EQ(f.lsteanpack.listCount(), 0);
     EXPECT_EQ(f.cmb_referencia1.listCount(), 0);
+
+    // After another order, the first one names its lines again.
+    load(kFrente, QStringLiteral("9"));
+    EXPECT_EQ(t.messages.shown().size(), 2u);
 }
 
 TEST_F(OrderLines, HeaderOnlyOrderKeepsThePreviousItem)
