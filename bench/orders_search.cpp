@@ -1,3 +1,4 @@
+#include "bench/heap.h"
 #include "bench/orders_fixture.h"
 #include "orders/carrega_pedido.h"
 
@@ -28,6 +29,7 @@ BENCHMARK(LoadFromCrowdedFolder)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

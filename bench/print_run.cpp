@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include "bench/heap.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -132,6 +134,7 @@ BENCHMARK(BM_PrintRunHidden)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond)-
 
 int main(int argc, char** argv)
 {
+    heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
