@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace barcode {
 
@@ -28,6 +29,47 @@ void prepareSurface(PictureBox& box)
     box.setBackColor(PictureBox::kWhite);
     box.setAutoRedraw(true);
     box.setPixelScale();
+}
+
+namespace {
+
+// Dark pixels (a caption's edges included) become black, the rest white.
+QImage toBlackAndWhite(const QImage& drawing)
+{
+    QImage mono(drawing.size(), QImage::Format_Mono);
+    mono.setColorTable({0xFF000000u, 0xFFFFFFFFu});
+    // Black to start with, the row padding included, so equal drawings compare equal byte for byte.
+    std::memset(mono.bits(), 0, std::size_t(mono.sizeInBytes()));
+    for (int y = 0; y < drawing.height(); ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(drawing.constScanLine(y));
+        uchar* to = mono.scanLine(y);
+        for (int x = 0; x < drawing.width(); ++x)
+            if (qGray(from[x]) >= 128)
+                to[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
+    return mono;
+}
+
+bool sameBits(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.format() != b.format() || a.bytesPerLine() != b.bytesPerLine())
+        return false;
+    return std::memcmp(a.constBits(), b.constBits(), std::size_t(a.sizeInBytes())) == 0;
+}
+
+}  // namespace
+
+void takeSymbolPicture(PictureBox& box, const QString& encoded)
+{
+    // The last symbol taken, whatever box it went to; one picture, so little to keep.
+    static Picture last;
+    QImage mono = toBlackAndWhite(box.image());
+    if (last.barcode != encoded || !sameBits(last.image, mono)) {
+        last = Picture();
+        last.image = std::move(mono);
+        last.barcode = encoded;
+    }
+    box.setPicture(last);
 }
 
 void printAt(PictureBox& box, double x, double y, const QString& text)
