@@ -42,6 +42,10 @@ QImage& PictureBox::surface() const
         return image_;
     }
     // The same size again: only what a smaller size in between cut off turns to background.
+    if (keptWidth_ == 0 || keptHeight_ == 0) {
+        image_.fill(back);
+        return image_;
+    }
     for (int y = 0; y < h; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
         std::fill(row + (y < keptHeight_ ? keptWidth_ : 0), row + w, back);
