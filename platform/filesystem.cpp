@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 namespace {
 
 QString stripTrailingSeparator(QString s)
@@ -19,6 +22,61 @@ QString stripTrailingSeparator(QString s)
 bool isDrivePath(const QString& p)
 {
     return p.size() >= 2 && p[1] == u':' && p[0].isLetter();
+}
+
+bool exists(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Calls take(raw name, type) for every entry of a folder but "." and "..", names only, in the
+// order the system gives them; no file information is read. False when the folder cannot be read.
+template <class Take>
+bool forEachEntry(const QString& folder, Take take)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        take(n, e->d_type);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// The length of a name when it is plain ASCII, else -1.
+int asciiLength(const char* name)
+{
+    int n = 0;
+    for (; name[n]; ++n)
+        if (static_cast<unsigned char>(name[n]) >= 128)
+            return -1;
+    return n;
+}
+
+// Whether an entry lists as a file: anything but a folder or a link to one (a broken link, a
+// device or a pipe does), as the workstation's file listing shows with hidden and system files.
+bool listsAsFile(const QString& folder, const char* name, unsigned char type)
+{
+    if (type == DT_DIR)
+        return false;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return true;
+    struct stat st;
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    if (::stat(path.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    return type == DT_LNK || ::lstat(path.constData(), &st) == 0;
+}
+
+bool byName(const QString& a, const QString& b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
 
 }  // namespace
@@ -48,29 +106,42 @@ QString FileSystem::resolve(const QString& path) const
         p = programFolder_ + u'/' + p;
     }
     p = QDir::cleanPath(p);
-    if (QFileInfo::exists(p))
+    // The exact name first: it is what nearly every call names.
+    if (exists(p))
         return p;
 
-    // Walk the parts from the root, taking for each the entry of the same name or, failing
-    // that, the first entry that differs only in letter case.
+    // The longest part that exists as written needs no search; from there on, each part is
+    // the entry of that name or, failing that, the first in name order that differs from it only
+    // in letter case. One listing per folder searched, names only.
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
-    QString current = QStringLiteral("/");
+    qsizetype known = parts.size() - 1;
+    QString current;
+    for (; known > 0; --known) {
+        current = u'/' + parts.mid(0, known).join(u'/');
+        if (exists(current))
+            break;
+    }
+    if (known == 0)
+        current = QStringLiteral("/");
     bool walking = true;
-    for (const QString& part : parts) {
+    for (qsizetype i = known; i < parts.size(); ++i) {
+        const QString& part = parts[i];
         QString next = current == u'/' ? current + part : current + u'/' + part;
-        if (walking && !QFileInfo::exists(next)) {
-            const QStringList entries =
-                QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::Name);
-            bool found = false;
-            for (const QString& e : entries)
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    next = current == u'/' ? current + e : current + u'/' + e;
-                    found = true;
-                    break;
-                }
-            if (!found)
+        if (walking && !exists(next)) {
+            QString found;
+            forEachEntry(current, [&](const char* name, unsigned char) {
+                // An ASCII name of another length cannot be the part in any case.
+                const int ascii = asciiLength(name);
+                if (ascii >= 0 && ascii != part.size())
+                    return;
+                const QString e = QFile::decodeName(name);
+                if (e.compare(part, Qt::CaseInsensitive) == 0 && (found.isNull() || e < found))
+                    found = e;
+            });
+            if (found.isNull())
                 walking = false;
+            else
+                next = current == u'/' ? current + found : current + u'/' + found;
         }
         current = next;
     }
@@ -104,14 +175,26 @@ bool FileSystem::deleteFile(const QString& path) const
     return QFileInfo(real).isFile() && QFile::remove(real);
 }
 
-bool FileSystem::matches(const QString& name, const QString& pattern)
+namespace {
+
+inline bool sameLetter(char16_t x, char16_t y)
 {
-    // Iterative wildcard match with backtracking over the last "*".
+    if (x == y)
+        return true;
+    if (x < 128 && y < 128)  // most names are plain ASCII: no table lookup for them
+        return (x ^ y) == 0x20 && (x | 0x20) >= u'a' && (x | 0x20) <= u'z';
+    return QChar(x).toUpper() == QChar(y).toUpper();
+}
+
+// Iterative wildcard match with backtracking over the last "*"; the name's characters are read
+// as UTF-16 units or as plain ASCII bytes.
+template <class Char>
+bool matchesWildcards(const Char* name, int nn, const QString& pattern)
+{
     int n = 0, p = 0, star = -1, mark = 0;
-    const int nn = static_cast<int>(name.size()), pn = static_cast<int>(pattern.size());
-    auto same = [](QChar a, QChar b) { return a == b || a.toUpper() == b.toUpper(); };
+    const int pn = static_cast<int>(pattern.size());
     while (n < nn) {
-        if (p < pn && (pattern[p] == u'?' || (pattern[p] != u'*' && same(pattern[p], name[n])))) {
+        if (p < pn && (pattern[p] == u'?' || (pattern[p] != u'*' && sameLetter(pattern[p].unicode(), char16_t(name[n]))))) {
             ++n;
             ++p;
         } else if (p < pn && pattern[p] == u'*') {
@@ -129,19 +212,26 @@ bool FileSystem::matches(const QString& name, const QString& pattern)
     return p == pn;
 }
 
+}  // namespace
+
+bool FileSystem::matches(const QString& name, const QString& pattern)
+{
+    return matchesWildcards(name.utf16(), static_cast<int>(name.size()), pattern);
+}
+
 QStringList FileSystem::list(const QString& folder, const QString& pattern) const
 {
-    const QDir dir(resolve(folder));
-    if (!dir.exists())
-        return {};
+    // Names are matched as they are read; only the few that match are looked at further.
+    const QString real = resolve(folder);
     QStringList out;
-    for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (matches(e, pattern))
-            out << e;
-    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    forEachEntry(real, [&](const char* name, unsigned char type) {
+        // A plain ASCII name is matched as it is read; only the others are decoded first.
+        const int ascii = asciiLength(name);
+        const bool match = ascii >= 0 ? matchesWildcards(name, ascii, pattern) : matches(QFile::decodeName(name), pattern);
+        if (match && listsAsFile(real, name, type))
+            out << QFile::decodeName(name);
     });
+    std::sort(out.begin(), out.end(), byName);
     return out;
 }
 
