@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QList>
 #include <QSaveFile>
 
 #include <dirent.h>
@@ -56,6 +58,77 @@ int asciiLength(const char* name)
         if (static_cast<unsigned char>(name[n]) >= 128)
             return -1;
     return n;
+}
+
+// The characters QString::compare takes as equal to each other when letter case is ignored, by
+// the character they fold to; built once from Qt's own folding, so both always agree.
+const QHash<char16_t, QList<char16_t>>& caseClasses()
+{
+    static const QHash<char16_t, QList<char16_t>> classes = [] {
+        QHash<char16_t, QList<char16_t>> c;
+        for (uint u = 0; u <= 0xFFFF; ++u)
+            if (!QChar::isSurrogate(u))
+                c[QChar(char16_t(u)).toCaseFolded().unicode()].append(char16_t(u));
+        return c;
+    }();
+    return classes;
+}
+
+// Beyond this many spellings a folder is listed instead of asked name by name.
+constexpr int kFewSpellings = 256;
+
+QList<char16_t> spellingsOf(QChar c)
+{
+    if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+        return {c.unicode()};
+    return caseClasses().value(c.toCaseFolded().unicode(), {c.unicode()});
+}
+
+// Whether a name has so few spellings in other letter cases that asking the folder for each is
+// cheaper than listing it. A name holding what no file name can be written as is listed.
+bool spellingsAreFew(const QString& part)
+{
+    qint64 count = 1;
+    for (const QChar c : part) {
+        if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+            return false;
+        count *= spellingsOf(c).size();
+        if (count > kFewSpellings)
+            return false;
+    }
+    return true;
+}
+
+// The entry of a folder that equals part when letter case is ignored, the first in name order,
+// found by asking for every spelling in turn; null when none is there or there are too many
+// spellings to ask for.
+QString firstSpellingByName(const QString& folder, const QString& part)
+{
+    if (!spellingsAreFew(part))
+        return {};
+    QList<QList<char16_t>> choices;
+    for (const QChar c : part)
+        choices.append(spellingsOf(c));
+    QList<qsizetype> at(part.size(), 0);
+    QString found;
+    const QString prefix = folder == u'/' ? folder : folder + u'/';
+    for (;;) {
+        QString spelling(part.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < part.size(); ++i)
+            spelling[i] = QChar(choices[i][at[i]]);
+        struct stat st;
+        // lstat: a link counts as the entry it is, as in a listing, whatever it points to.
+        if (::lstat(QFile::encodeName(prefix + spelling).constData(), &st) == 0 && (found.isNull() || spelling < found))
+            found = spelling;
+        qsizetype i = 0;
+        for (; i < part.size(); ++i) {
+            if (++at[i] < choices[i].size())
+                break;
+            at[i] = 0;
+        }
+        if (i == part.size())
+            return found;
+    }
 }
 
 // Whether an entry lists as a file: anything but a folder or a link to one (a broken link, a
@@ -112,7 +185,9 @@ QString FileSystem::resolve(const QString& path) const
 
     // The longest part that exists as written needs no search; from there on, each part is
     // the entry of that name or, failing that, the first in name order that differs from it only
-    // in letter case. One listing per folder searched, names only.
+    // in letter case: asked for by each of its spellings when they are few (a folder of
+    // thousands of orders need not be listed to learn that it holds no "imagens"), else found in
+    // one listing of the folder, names only.
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
     qsizetype known = parts.size() - 1;
     QString current;
@@ -128,16 +203,17 @@ QString FileSystem::resolve(const QString& path) const
         const QString& part = parts[i];
         QString next = current == u'/' ? current + part : current + u'/' + part;
         if (walking && !exists(next)) {
-            QString found;
-            forEachEntry(current, [&](const char* name, unsigned char) {
-                // An ASCII name of another length cannot be the part in any case.
-                const int ascii = asciiLength(name);
-                if (ascii >= 0 && ascii != part.size())
-                    return;
-                const QString e = QFile::decodeName(name);
-                if (e.compare(part, Qt::CaseInsensitive) == 0 && (found.isNull() || e < found))
-                    found = e;
-            });
+            QString found = firstSpellingByName(current, part);
+            if (found.isNull() && !spellingsAreFew(part))
+                forEachEntry(current, [&](const char* name, unsigned char) {
+                    // An ASCII name of another length cannot be the part in any case.
+                    const int ascii = asciiLength(name);
+                    if (ascii >= 0 && ascii != part.size())
+                        return;
+                    const QString e = QFile::decodeName(name);
+                    if (e.compare(part, Qt::CaseInsensitive) == 0 && (found.isNull() || e < found))
+                        found = e;
+                });
             if (found.isNull())
                 walking = false;
             else

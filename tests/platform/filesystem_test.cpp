@@ -115,6 +115,9 @@ TEST(FileSystemTest, APartInAnotherCaseIsFoundInItsFolder)
     TestWorkstation t;
     t.write(QStringLiteral("Imagens/Foto.JPG"), QStringLiteral("x"));
     t.write(QStringLiteral("imagens/foto.jpg"), QStringLiteral("y"));
+    // A long s equals "s" when case is ignored, whether the folder is asked for each spelling
+    // (a short name) or listed (the long name has too many spellings to ask for).
+    t.write(QStringLiteral("Kaſa/pedido 123 frente de caixa.txt"), QStringLiteral("z"));
     const QString f = t.folder();
     struct {
         const char* name;
@@ -125,6 +128,8 @@ TEST(FileSystemTest, APartInAnotherCaseIsFoundInItsFolder)
         {"IMAGENS/outra.jpg", "Imagens/outra.jpg"},
         {"nada/FOTO.JPG", "nada/FOTO.JPG"},
         {"Ímagens/foto.jpg", "Ímagens/foto.jpg"},  // 4: an accent is no case
+        {"KASA/PEDIDO 123 FRENTE DE CAIXA.TXT", "Kaſa/pedido 123 frente de caixa.txt"},
+        {"kasa/Pedido 124 frente de caixa.txt", "Kaſa/Pedido 124 frente de caixa.txt"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(t.files.resolve(QString::fromUtf8(r.name)), f + u'/' + QString::fromUtf8(r.real)) << r.name;
