@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QList>
 #include <QSaveFile>
 
 #include <dirent.h>
+#include <algorithm>
+#include <utility>
+#include <vector>
 #include <sys/stat.h>
 
 namespace {
@@ -60,15 +62,18 @@ int asciiLength(const char* name)
     return n;
 }
 
-// The characters QString::compare takes as equal to each other when letter case is ignored, by
-// the character they fold to; built once from Qt's own folding, so both always agree.
-const QHash<char16_t, QList<char16_t>>& caseClasses()
+// Every character beside the one it folds to, sorted by that: the characters QString::compare
+// takes as equal when letter case is ignored stand together. Built once from Qt's own folding, so
+// both always agree; 256 KiB.
+const std::vector<std::pair<char16_t, char16_t>>& caseClasses()
 {
-    static const QHash<char16_t, QList<char16_t>> classes = [] {
-        QHash<char16_t, QList<char16_t>> c;
+    static const std::vector<std::pair<char16_t, char16_t>> classes = [] {
+        std::vector<std::pair<char16_t, char16_t>> c;
+        c.reserve(0x10000);
         for (uint u = 0; u <= 0xFFFF; ++u)
             if (!QChar::isSurrogate(u))
-                c[QChar(char16_t(u)).toCaseFolded().unicode()].append(char16_t(u));
+                c.emplace_back(QChar(char16_t(u)).toCaseFolded().unicode(), char16_t(u));
+        std::sort(c.begin(), c.end());
         return c;
     }();
     return classes;
@@ -81,7 +86,13 @@ QList<char16_t> spellingsOf(QChar c)
 {
     if (c.isSurrogate() || c == QChar::ReplacementCharacter)
         return {c.unicode()};
-    return caseClasses().value(c.toCaseFolded().unicode(), {c.unicode()});
+    const auto& all = caseClasses();
+    const char16_t folded = c.toCaseFolded().unicode();
+    const auto from = std::lower_bound(all.begin(), all.end(), std::pair<char16_t, char16_t>(folded, 0));
+    QList<char16_t> out;
+    for (auto it = from; it != all.end() && it->first == folded; ++it)
+        out.append(it->second);
+    return out;
 }
 
 // Whether a name has so few spellings in other letter cases that asking the folder for each is
