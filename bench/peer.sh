@@ -81,11 +81,11 @@ read -r peer_s peer_kb < "$work/peer.time"
 peer_pages=$(pdfinfo "$work/peer.pdf" | awk '/^Pages:/ { print $2 }')
 peer_bytes=$(stat -c %s "$work/peer.pdf")
 
-"$build/bench/print_run" --benchmark_filter='BM_PrintRunBoxFront/100' --benchmark_format=csv 2> /dev/null > "$work/ours.csv"
+"$build/bench/print_run" --benchmark_filter='BM_PrintRunBoxFront/100/' --benchmark_format=csv 2> /dev/null > "$work/ours.csv"
 # name,iterations,real_time,cpu_time,time_unit,...; the time is of one whole run, in milliseconds.
-ours_ms=$(awk -F, '/BM_PrintRunBoxFront\/100/ { print $3 }' "$work/ours.csv")
+ours_ms=$(awk -F, '/BM_PrintRunBoxFront\/100\// { print $3 }' "$work/ours.csv")
 ours_mb=$(awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "\"peak_rss_MB\"" || $i == "peak_rss_MB") c = i }
-                   /BM_PrintRunBoxFront\/100/ && c { print $c }' "$work/ours.csv")
+                   /BM_PrintRunBoxFront\/100\// && c { print $c }' "$work/ours.csv")
 echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "glabels 3 (glabels-3-batch): 1,400 labels, $peer_pages pages, $peer_bytes bytes, ${peer_s} s, peak $((peer_kb / 1024)) MiB"
