@@ -182,15 +182,15 @@ private:
 
     // A label run uses a handful of fonts thousands of times: each is resolved and measured once.
     struct LabelFont {
-        PrinterFont spec;
+        PrinterFont asked;
         QFont font;
         QFontMetricsF metrics;
     };
     const LabelFont& fontFor(const PrinterFont& f) const
     {
         const auto same = [&](const LabelFont& e) {
-            return e.spec.size == f.size && e.spec.bold == f.bold && e.spec.italic == f.italic &&
-                   e.spec.underline == f.underline && e.spec.name == f.name;
+            return e.asked.size == f.size && e.asked.bold == f.bold && e.asked.italic == f.italic &&
+                   e.asked.underline == f.underline && e.asked.name == f.name;
         };
         if (lastFont_ && same(*lastFont_))
             return *lastFont_;
