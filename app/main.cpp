@@ -7,6 +7,7 @@
 #include "form/mainform.h"
 #include "form/program.h"
 #include "platform/filesystem.h"
+#include "platform/heap.h"
 #include "platform/processes.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
@@ -19,6 +20,7 @@
 
 int main(int argc, char** argv)
 {
+    keepHeapWarm();
     QApplication application(argc, argv);
     installFontSubstitutes();
     // The program folder is the executable's folder, as the settings and order files expect.

@@ -25,6 +25,5 @@ void DrawCode128(PictureBox& zObj, int16_t zBarH, const QString& BarText, bool H
     zObj.setHeight(barcode::twipsOf(kTwipsPerPixel * pixels));
     zObj.setWidth(barcode::twipsOf(Code128Symbol::widthFor(Code128Symbol::CountChars128(s.text))));
     s.DrawSymbol128(s.text);
-    zObj.takeImageAsPicture();
-    zObj.picture().barcode = s.text;
+    barcode::takeSymbolPicture(zObj, s.text);
 }

@@ -33,6 +33,5 @@ void DrawCode39(PictureBox& zObj, int16_t zBarH, const QString& BarText, bool zW
     zObj.setHeight(barcode::twipsOf(kTwipsPerPixel * pixels));
     zObj.setWidth(barcode::twipsOf(16.0 * (20 + 12 * s.symbolLength())));
     s.DrawSymbol39(s.text);
-    zObj.takeImageAsPicture();
-    zObj.picture().barcode = s.text;
+    barcode::takeSymbolPicture(zObj, s.text);
 }

@@ -134,8 +134,7 @@ void keepCall(PictureBox& zObj, const QString& BarText, bool HasCaption)
 
 void takePicture()
 {
-    s.target->takeImageAsPicture();
-    s.target->picture().barcode = s.text + QString::number(s.checkDigit);
+    barcode::takeSymbolPicture(*s.target, s.text + QString::number(s.checkDigit));
 }
 
 }  // namespace

@@ -29,6 +29,12 @@ inline void drawModule(PictureBox& box, int32_t counter, char module, int32_t to
     box.line(x, top, x, top + length, module == '1' ? PictureBox::kBlack : PictureBox::kWhite);
 }
 
+// Takes the drawing as the box's picture, as a 1-bit black and white image that names the text it
+// encodes: a printer gets the bars without loss and never as a photograph. When the drawing is
+// the same as the last symbol's, the picture is that same image again, so a document that
+// prints one code many times can keep one copy of it.
+void takeSymbolPicture(PictureBox& box, const QString& encoded);
+
 // Prints text with its top-left corner at (x, y) on the surface.
 void printAt(PictureBox& box, double x, double y, const QString& text);
 

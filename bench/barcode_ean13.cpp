@@ -1,6 +1,8 @@
 #include "barcode/ean13.h"
 
 #include <QGuiApplication>
+#include "bench/heap.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,6 +45,7 @@ BENCHMARK(BM_DrawEAN13Batch)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

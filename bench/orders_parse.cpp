@@ -1,3 +1,4 @@
+#include "bench/heap.h"
 #include "bench/orders_fixture.h"
 #include "orders/carrega_gradeFc.h"
 #include "orders/carrega_pedido.h"
@@ -75,6 +76,7 @@ BENCHMARK(LookUpCodes)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
+    heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

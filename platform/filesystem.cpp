@@ -5,13 +5,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,6 +46,141 @@ bool isDrivePath(const QString& p)
     return p.size() >= 2 && p[1] == u':' && p[0].isLetter();
 }
 
+bool exists(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Calls take(raw name, type) for every entry of a folder but "." and "..", names only, in the
+// order the system gives them; no file information is read. False when the folder cannot be read.
+template <class Take>
+bool forEachEntry(const QString& folder, Take take)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        take(n, e->d_type);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// The length of a name when it is plain ASCII, else -1.
+int asciiLength(const char* name)
+{
+    int n = 0;
+    for (; name[n]; ++n)
+        if (static_cast<unsigned char>(name[n]) >= 128)
+            return -1;
+    return n;
+}
+
+// Every character beside the one it folds to, sorted by that: the characters QString::compare
+// takes as equal when letter case is ignored stand together. Built once from Qt's own folding, so
+// both always agree; 256 KiB.
+const std::vector<std::pair<char16_t, char16_t>>& caseClasses()
+{
+    static const std::vector<std::pair<char16_t, char16_t>> classes = [] {
+        std::vector<std::pair<char16_t, char16_t>> c;
+        c.reserve(0x10000);
+        for (uint u = 0; u <= 0xFFFF; ++u)
+            if (!QChar::isSurrogate(u))
+                c.emplace_back(QChar(char16_t(u)).toCaseFolded().unicode(), char16_t(u));
+        std::sort(c.begin(), c.end());
+        return c;
+    }();
+    return classes;
+}
+
+// Beyond this many spellings a folder is listed instead of asked name by name.
+constexpr int kFewSpellings = 256;
+
+QList<char16_t> spellingsOf(QChar c)
+{
+    if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+        return {c.unicode()};
+    const auto& all = caseClasses();
+    const char16_t folded = c.toCaseFolded().unicode();
+    const auto from = std::lower_bound(all.begin(), all.end(), std::pair<char16_t, char16_t>(folded, 0));
+    QList<char16_t> out;
+    for (auto it = from; it != all.end() && it->first == folded; ++it)
+        out.append(it->second);
+    return out;
+}
+
+// Whether a name has so few spellings in other letter cases that asking the folder for each is
+// cheaper than listing it. A name holding what no file name can be written as is listed.
+bool spellingsAreFew(const QString& part)
+{
+    qint64 count = 1;
+    for (const QChar c : part) {
+        if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+            return false;
+        count *= spellingsOf(c).size();
+        if (count > kFewSpellings)
+            return false;
+    }
+    return true;
+}
+
+// The entry of a folder that equals part when letter case is ignored, the first in name order,
+// found by asking for every spelling in turn; null when none is there or there are too many
+// spellings to ask for.
+QString firstSpellingByName(const QString& folder, const QString& part)
+{
+    if (!spellingsAreFew(part))
+        return {};
+    QList<QList<char16_t>> choices;
+    for (const QChar c : part)
+        choices.append(spellingsOf(c));
+    QList<qsizetype> at(part.size(), 0);
+    QString found;
+    const QString prefix = folder == u'/' ? folder : folder + u'/';
+    for (;;) {
+        QString spelling(part.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < part.size(); ++i)
+            spelling[i] = QChar(choices[i][at[i]]);
+        struct stat st;
+        // lstat: a link counts as the entry it is, as in a listing, whatever it points to.
+        if (::lstat(QFile::encodeName(prefix + spelling).constData(), &st) == 0 && (found.isNull() || spelling < found))
+            found = spelling;
+        qsizetype i = 0;
+        for (; i < part.size(); ++i) {
+            if (++at[i] < choices[i].size())
+                break;
+            at[i] = 0;
+        }
+        if (i == part.size())
+            return found;
+    }
+}
+
+// Whether an entry lists as a file: anything but a folder or a link to one (a broken link, a
+// device or a pipe does), as the workstation's file listing shows with hidden and system files.
+bool listsAsFile(const QString& folder, const char* name, unsigned char type)
+{
+    if (type == DT_DIR)
+        return false;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return true;
+    struct stat st;
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    if (::stat(path.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    return type == DT_LNK || ::lstat(path.constData(), &st) == 0;
+}
+
+bool byName(const QString& a, const QString& b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
 }  // namespace
 
 FileSystem::FileSystem(QString programFolder, QString drivesFolder)
@@ -68,29 +208,45 @@ QString FileSystem::resolve(const QString& path) const
         p = programFolder_ + u'/' + p;
     }
     p = QDir::cleanPath(p);
-    if (QFileInfo::exists(p))
+    // The exact name first: it is what nearly every call names.
+    if (exists(p))
         return p;
 
-    // Walk the parts from the root, taking for each the entry of the same name or, failing
-    // that, the first entry that differs only in letter case.
+    // The longest part that exists as written needs no search; from there on, each part is
+    // the entry of that name or, failing that, the first in name order that differs from it only
+    // in letter case: asked for by each of its spellings when they are few (a folder of
+    // thousands of orders need not be listed to learn that it holds no "imagens"), else found in
+    // one listing of the folder, names only.
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
-    QString current = QStringLiteral("/");
+    qsizetype known = parts.size() - 1;
+    QString current;
+    for (; known > 0; --known) {
+        current = u'/' + parts.mid(0, known).join(u'/');
+        if (exists(current))
+            break;
+    }
+    if (known == 0)
+        current = QStringLiteral("/");
     bool walking = true;
-    for (const QString& part : parts) {
+    for (qsizetype i = known; i < parts.size(); ++i) {
+        const QString& part = parts[i];
         QString next = current == u'/' ? current + part : current + u'/' + part;
-        if (walking && !QFileInfo::exists(next)) {
-            const QStringList entries =
-                QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::Name);
-            bool found = false;
-            for (const QString& e : entries)
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    next = current == u'/' ? current + e : current + u'/' + e;
-                    found = true;
-                    break;
-                }
-            if (!found)
+        if (walking && !exists(next)) {
+            QString found = firstSpellingByName(current, part);
+            if (found.isNull() && !spellingsAreFew(part))
+                forEachEntry(current, [&](const char* name, unsigned char) {
+                    // An ASCII name of another length cannot be the part in any case.
+                    const int ascii = asciiLength(name);
+                    if (ascii >= 0 && ascii != part.size())
+                        return;
+                    const QString e = QFile::decodeName(name);
+                    if (e.compare(part, Qt::CaseInsensitive) == 0 && (found.isNull() || e < found))
+                        found = e;
+                });
+            if (found.isNull())
                 walking = false;
+            else
+                next = current == u'/' ? current + found : current + u'/' + found;
         }
         current = next;
     }
@@ -124,14 +280,26 @@ bool FileSystem::deleteFile(const QString& path) const
     return QFileInfo(real).isFile() && QFile::remove(real);
 }
 
-bool FileSystem::matches(const QString& name, const QString& pattern)
+namespace {
+
+inline bool sameLetter(char16_t x, char16_t y)
 {
-    // Iterative wildcard match with backtracking over the last "*".
+    if (x == y)
+        return true;
+    if (x < 128 && y < 128)  // most names are plain ASCII: no table lookup for them
+        return (x ^ y) == 0x20 && (x | 0x20) >= u'a' && (x | 0x20) <= u'z';
+    return QChar(x).toUpper() == QChar(y).toUpper();
+}
+
+// Iterative wildcard match with backtracking over the last "*"; the name's characters are read
+// as UTF-16 units or as plain ASCII bytes.
+template <class Char>
+bool matchesWildcards(const Char* name, int nn, const QString& pattern)
+{
     int n = 0, p = 0, star = -1, mark = 0;
-    const int nn = static_cast<int>(name.size()), pn = static_cast<int>(pattern.size());
-    auto same = [](QChar a, QChar b) { return a == b || a.toUpper() == b.toUpper(); };
+    const int pn = static_cast<int>(pattern.size());
     while (n < nn) {
-        if (p < pn && (pattern[p] == u'?' || (pattern[p] != u'*' && same(pattern[p], name[n])))) {
+        if (p < pn && (pattern[p] == u'?' || (pattern[p] != u'*' && sameLetter(pattern[p].unicode(), char16_t(name[n]))))) {
             ++n;
             ++p;
         } else if (p < pn && pattern[p] == u'*') {
@@ -149,19 +317,26 @@ bool FileSystem::matches(const QString& name, const QString& pattern)
     return p == pn;
 }
 
+}  // namespace
+
+bool FileSystem::matches(const QString& name, const QString& pattern)
+{
+    return matchesWildcards(name.utf16(), static_cast<int>(name.size()), pattern);
+}
+
 QStringList FileSystem::list(const QString& folder, const QString& pattern) const
 {
-    const QDir dir(resolve(folder));
-    if (!dir.exists())
-        return {};
+    // Names are matched as they are read; only the few that match are looked at further.
+    const QString real = resolve(folder);
     QStringList out;
-    for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (matches(e, pattern))
-            out << e;
-    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    forEachEntry(real, [&](const char* name, unsigned char type) {
+        // A plain ASCII name is matched as it is read; only the others are decoded first.
+        const int ascii = asciiLength(name);
+        const bool match = ascii >= 0 ? matchesWildcards(name, ascii, pattern) : matches(QFile::decodeName(name), pattern);
+        if (match && listsAsFile(real, name, type))
+            out << QFile::decodeName(name);
     });
+    std::sort(out.begin(), out.end(), byName);
     return out;
 }
 

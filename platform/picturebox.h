@@ -59,15 +59,21 @@ public:
     double textHeight(const QString& text) const;
 
     // The kept drawing (what persistent drawing holds).
-    const QImage& image() const { return image_; }
+    const QImage& image() const { return surface(); }
     // Makes the kept drawing the picture.
     void takeImageAsPicture();
 
 private:
-    void resizeSurface();
+    // A new size is only noted; the pixels follow at the next use, once for all the sizes set in
+    // between, keeping of the drawing what every one of those sizes kept.
+    void noteSize();
+    QImage& surface() const;
 
     Picture picture_;
-    QImage image_;
+    mutable QImage image_;
+    mutable bool sizePending_ = false;
+    mutable int keptWidth_ = 0;  // pixels of the drawing that survive the pending sizes
+    mutable int keptHeight_ = 0;
     Twips width_{1215};
     Twips height_{1215};
     QRgb backColor_ = kWhite;

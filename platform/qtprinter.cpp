@@ -264,7 +264,7 @@ protected:
 
     QSizeF measure(const QString& text, const PrinterFont& font) const override
     {
-        const QFontMetricsF fm(toQFont(font), &measureSurface_);
+        const QFontMetricsF& fm = fontFor(font).metrics;
         const double mmPerDot = 25.4 / kDpi;
         return {fm.horizontalAdvance(text) * mmPerDot, fm.height() * mmPerDot};
     }
@@ -324,12 +324,14 @@ protected:
 
     void drawText(QPointF topLeftMm, const QString& text, const PrinterFont& font, QRgb color) override
     {
-        const QFont q = toQFont(font);
-        painter_->setFont(q);
-        painter_->setPen(QColor::fromRgb(color));
-        const QFontMetricsF fm(q, pdf_.get());
+        // The page and the measuring surface share one resolution, so one set of metrics serves both.
+        const LabelFont& f = fontFor(font);
+        if (painter_->font() != f.font)
+            painter_->setFont(f.font);
+        if (painter_->pen().color() != QColor::fromRgb(color))
+            painter_->setPen(QColor::fromRgb(color));
         const QPointF at = toDevice(topLeftMm);
-        painter_->drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+        painter_->drawText(QPointF(at.x(), at.y() + f.metrics.ascent()), text);
     }
 
     void drawBox(QRectF mm) override
@@ -439,10 +441,34 @@ private:
         pdf_->setPageLayout(layout);
     }
 
+    // A label run uses a handful of fonts thousands of times: each is resolved and measured once.
+    struct LabelFont {
+        PrinterFont asked;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const LabelFont& fontFor(const PrinterFont& f) const
+    {
+        const auto same = [&](const LabelFont& e) {
+            return e.asked.size == f.size && e.asked.bold == f.bold && e.asked.italic == f.italic &&
+                   e.asked.underline == f.underline && e.asked.name == f.name;
+        };
+        if (lastFont_ && same(*lastFont_))
+            return *lastFont_;
+        for (const auto& e : fonts_)
+            if (same(*e))
+                return *(lastFont_ = e.get());
+        const QFont q = toQFont(f);
+        fonts_.push_back(std::make_unique<LabelFont>(LabelFont{f, q, QFontMetricsF(q, &measureSurface_)}));
+        return *(lastFont_ = fonts_.back().get());
+    }
+
     QString outputFolder_;
     QStringList* written_;
     QString currentFile_;
     QImage measureSurface_;
+    mutable std::vector<std::unique_ptr<LabelFont>> fonts_;
+    mutable const LabelFont* lastFont_ = nullptr;
     // Destroyed in this order: the painter, the PDF writer, the file it writes into.
     std::unique_ptr<CheckedFile> file_;
     std::unique_ptr<QPdfWriter> pdf_;

@@ -9,6 +9,7 @@
 #include "platform/vb.h"
 
 #include <array>
+#include <optional>
 
 using namespace labels;
 
@@ -124,12 +125,17 @@ void Imprime_40_45_2(Program& program, const QString& M_TIPO, const QString& m_d
         return false;
     };
 
+    // The price is measured at the first label; every label of the call prints it alike, and each
+    // row sets its whole font, so what the measuring left set is never printed with.
+    std::optional<PriceWidths> measured;
     const Columns at{g.margem_caixa_col1, g.margem_caixa_col2, g.margem_caixa_topo};
     printTwoAcross(printer, g.coluna_etiqueta, m_qte, at, [&](double X, double Y) {
         printer.setFontBold(false);
         form.txtbarra.text = m_codbar;
         const QStringList digits = digitGroups(form.txtbarra.text, {6, 7});
-        const PriceWidths widths = price ? measurePrice(printer, parts, kPriceFonts) : PriceWidths{};
+        if (!measured)
+            measured = price ? measurePrice(printer, parts, kPriceFonts) : PriceWidths{};
+        const PriceWidths& widths = *measured;
         drawElements(printer, kLabel, X, Y, holds, [&](const Row& e, double x, double y) {
             switch (e.field) {
             case Field::Week: printAt(printer, x, y, vb::Trim(m_semana)); break;

@@ -9,6 +9,7 @@
 #include "platform/vb.h"
 
 #include <array>
+#include <optional>
 
 using namespace labels;
 
@@ -122,6 +123,7 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
         return false;
     };
 
+    std::optional<PriceWidths> measured;
     const Columns at{g.margem_oculta_col1, g.margem_oculta_col2, g.margem_oculta_topo};
     printTwoAcross(printer, g.coluna_etiqueta, m_qte, at, [&](double X, double Y) {
         const auto draw = [&](const Row& e, double x, double y) {
@@ -151,8 +153,10 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
         };
         drawElements(printer, kLogo, X, Y, holds, draw);
         if (price) {
-            const PriceWidths widths = measurePrice(printer, parts, kPriceFonts);
-            drawElements(printer, kPrice, X, Y, holds, draw, &widths);
+            // Measured at the first label; the price rows set their whole font before printing.
+            if (!measured)
+                measured = measurePrice(printer, parts, kPriceFonts);
+            drawElements(printer, kPrice, X, Y, holds, draw, &*measured);
         }
         if (twoLines)
             drawElements(printer, kBodyTwoLines, X, Y, holds, draw);

@@ -68,10 +68,11 @@ QImage rasterise(const QString& file, int page, int dpi)
 {
     QTemporaryDir dir;
     const QString base = dir.path() + QStringLiteral("/page");
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+    // A plain grey map: encoding a PNG would take most of the time of a page.
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
                                      QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
                                      QStringLiteral("-singlefile"), file, base});
-    return QImage(base + QStringLiteral(".png"));
+    return QImage(base + QStringLiteral(".pgm"));
 }
 
 }  // namespace pdf

@@ -3,8 +3,10 @@
 #include "tests/common/testworkstation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(FileSystemTest, NamesAreFoundWithoutRegardToCaseExactFirst)
 {
@@ -46,9 +48,10 @@ TEST(FileSystemTest, ListsByPatternSortedByName)
         const char* pattern;
         bool match;
     } rows[] = {{"abc", "a?c", true}, {"abc", "a*", true}, {"abc", "*c", true}, {"abc", "*b", false},
-                {"", "*", true},      {"a", "", false},    {"aXbXc", "*X*c", true}, {"a.txt", "*.TXT", true}};
+                {"", "*", true},      {"a", "", false},    {"aXbXc", "*X*c", true}, {"a.txt", "*.TXT", true},
+                {"a@[", "A`{", false}, {"pé.txt", "PÉ.TXT", true}};
     for (const auto& r : rows)
-        EXPECT_EQ(FileSystem::matches(QString::fromLatin1(r.name), QString::fromLatin1(r.pattern)), r.match)
+        EXPECT_EQ(FileSystem::matches(QString::fromUtf8(r.name), QString::fromUtf8(r.pattern)), r.match)
             << r.name << " ~ " << r.pattern;
 }
 
@@ -84,4 +87,50 @@ TEST(FileSystemTest, CreateAndDelete)
     EXPECT_TRUE(t.files.deleteFile(QStringLiteral("imprimir.bat")));
     EXPECT_FALSE(t.exists(QStringLiteral("IMPRIMIR.BAT")));
     EXPECT_FALSE(t.files.deleteFile(QStringLiteral("imprimir.bat")));
+}
+
+// Listing reads names only, so what counts as a file is decided from the entry's type: folders
+// and links to folders are left out; links to files, broken links and pipes are listed.
+TEST(FileSystemTest, ListingLeavesOutFoldersAndLinksToThem)
+{
+    TestWorkstation t;
+    const QString f = t.folder();
+    t.write(QStringLiteral("a1.txt"), QStringLiteral("."));
+    t.write(QStringLiteral(".oculto1.txt"), QStringLiteral("."));
+    QDir(f).mkdir(QStringLiteral("pasta1.txt"));
+    ASSERT_TRUE(QFile::link(f + QStringLiteral("/a1.txt"), f + QStringLiteral("/elo-arquivo1.txt")));
+    ASSERT_TRUE(QFile::link(f + QStringLiteral("/pasta1.txt"), f + QStringLiteral("/elo-pasta1.txt")));
+    ASSERT_TRUE(QFile::link(f + QStringLiteral("/nada"), f + QStringLiteral("/elo-quebrado1.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(f + QStringLiteral("/fila1.txt")).constData(), 0600), 0);
+    EXPECT_EQ(t.files.list(f, QStringLiteral("*1.TXT")),
+              (QStringList{QStringLiteral(".oculto1.txt"), QStringLiteral("a1.txt"), QStringLiteral("elo-arquivo1.txt"),
+                           QStringLiteral("elo-quebrado1.txt"), QStringLiteral("fila1.txt")}));
+    EXPECT_TRUE(t.files.list(f + QStringLiteral("/a1.txt"), QStringLiteral("*")).isEmpty());  // a file is no folder
+}
+
+// A part missing as written is searched in its folder; of several spellings the first in name
+// order wins, and the search goes on below it; past a part found in no spelling the rest is kept.
+TEST(FileSystemTest, APartInAnotherCaseIsFoundInItsFolder)
+{
+    TestWorkstation t;
+    t.write(QStringLiteral("Imagens/Foto.JPG"), QStringLiteral("x"));
+    t.write(QStringLiteral("imagens/foto.jpg"), QStringLiteral("y"));
+    // A long s equals "s" when case is ignored, whether the folder is asked for each spelling
+    // (a short name) or listed (the long name has too many spellings to ask for).
+    t.write(QStringLiteral("Kaſa/pedido 123 frente de caixa.txt"), QStringLiteral("z"));
+    const QString f = t.folder();
+    struct {
+        const char* name;
+        const char* real;
+    } rows[] = {
+        {"IMAGENS/FOTO.jpg", "Imagens/Foto.JPG"},  // 0: "Imagens" sorts before "imagens"
+        {"imagens/FOTO.JPG", "imagens/foto.jpg"},  // 1: an exact part is kept, the next searched there
+        {"IMAGENS/outra.jpg", "Imagens/outra.jpg"},
+        {"nada/FOTO.JPG", "nada/FOTO.JPG"},
+        {"Ímagens/foto.jpg", "Ímagens/foto.jpg"},  // 4: an accent is no case
+        {"KASA/PEDIDO 123 FRENTE DE CAIXA.TXT", "Kaſa/pedido 123 frente de caixa.txt"},
+        {"kasa/Pedido 124 frente de caixa.txt", "Kaſa/Pedido 124 frente de caixa.txt"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(t.files.resolve(QString::fromUtf8(r.name)), f + u'/' + QString::fromUtf8(r.real)) << r.name;
 }
