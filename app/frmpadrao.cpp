@@ -496,6 +496,10 @@ void FrmPadrao::focusOut(Control& c, QFocusEvent* e)
     // focus between the window's controls.
     if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
         return;
+    // An open drop-down then gives the keyboard to its item view, which Qt reports as one more
+    // focus-out of the list with another reason: the list still has the focus for the operator.
+    if (QApplication::activePopupWidget())
+        return;
     if (current_ != &c)
         return;
     current_ = nullptr;

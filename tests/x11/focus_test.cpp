@@ -12,6 +12,7 @@
 #include "tests/x11/xsession.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -62,6 +63,15 @@ void xdotool(const QStringList& arguments)
     runTool(QStringLiteral("xdotool"), arguments, &code);
     ASSERT_EQ(code, 0) << qPrintable(arguments.join(u' '));
 }
+
+// A real click of the first mouse button at a point of a widget.
+void clickAt(const QWidget* w, QPoint local)
+{
+    const QPoint p = w->mapToGlobal(local);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+}
+void click(const QWidget* w) { clickAt(w, w->rect().center()); }
 
 // Real key events, to the window that has the keyboard.
 void key(const QString& name) { xdotool({QStringLiteral("key"), name}); }
@@ -321,6 +331,69 @@ TEST_F(Focus, TabbingIntoALockedFieldSelectsNothingAndKeepsTheCaret)
     key(QStringLiteral("Tab"));
     ASSERT_TRUE(waitFor([&] { return focusName() == QStringLiteral("txtsemana"); }));
     EXPECT_FALSE(child<QLineEdit>(QStringLiteral("txtsemana"))->hasSelectedText());
+}
+
+TEST_F(Focus, OpeningAListWithTheMouseIsNoLostFocusOnlyLeavingItIs)
+{
+    Answerer answerer;
+    t.write(QStringLiteral("PEDIDO 880001 FRENTE.txt"),
+            QStringLiteral("MERVALK;PEDIDO 880001\r\n"
+                           "QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA\r\n"
+                           "2;PRETO;38;R;SAPATO SOCIAL;789912340001;4501237038;23;A;;2;L1\r\n"
+                           "3;CARAMELO;35;R;SANDALIA RASTEIRA;789912340101;4503388035;24;B;;1;L1\r\n"));
+    int tipoLost = 0, referenciaLost = 0;
+    MainWindowEvents& e = window->events();
+    e.cmbtipo_LostFocus = [&, load = e.cmbtipo_LostFocus](Program& p) { ++tipoLost; load(p); };
+    e.cmb_referencia_LostFocus = [&, load = e.cmb_referencia_LostFocus](Program& p) { ++referenciaLost; load(p); };
+    auto* tipo = child<QComboBox>(QStringLiteral("cmbtipo"));
+    auto* referencia = child<QComboBox>(QStringLiteral("cmb_referencia"));
+    auto* print = child<QPushButton>(QStringLiteral("cmd_printacessorio"));
+    auto popupOpen = [] { return QApplication::activePopupWidget() != nullptr; };
+
+    ASSERT_EQ(focusName(), QStringLiteral("txtarquivo"));
+    typeText(QStringLiteral("880001"));
+    key(QStringLiteral("Return"));
+    ASSERT_TRUE(waitFor([&] { return referencia->count() == 2 && focusName() == QStringLiteral("cmbtipo"); }));
+    click(print);
+    ASSERT_TRUE(waitFor([&] { return focusName() == QStringLiteral("cmd_printacessorio"); }));
+    ASSERT_EQ(tipoLost, 1);
+    QTest::qWait(100);
+
+    // The item list opened with the mouse keeps the focus: nothing reloads the item.
+    click(referencia);
+    ASSERT_TRUE(waitFor(popupOpen));
+    QTest::qWait(100);
+    EXPECT_EQ(referenciaLost, 0);
+    // The second item, clicked in the drop-down, loads when the list is left.
+    auto* items = referencia->view();
+    clickAt(items->viewport(), items->visualRect(items->model()->index(1, 0)).center());
+    ASSERT_TRUE(waitFor([&] { return !popupOpen() && focusName() == QStringLiteral("cmb_referencia"); }));
+    EXPECT_EQ(referenciaLost, 0);
+    key(QStringLiteral("Tab"));
+    ASSERT_TRUE(waitFor([&] { return referenciaLost == 1; }));
+    EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("SANDALIA RASTEIRA"));
+
+    // From the print button, the type list's arrow gives the list the focus and no more: the
+    // order is not read again and the chosen item stays.
+    click(print);
+    ASSERT_TRUE(waitFor([&] { return focusName() == QStringLiteral("cmd_printacessorio"); }));
+    QTest::qWait(100);
+    clickAt(tipo, QPoint(tipo->width() - 8, tipo->height() / 2));
+    ASSERT_TRUE(waitFor(popupOpen));
+    QTest::qWait(100);
+    EXPECT_EQ(tipoLost, 1);
+    EXPECT_EQ(referenciaLost, 1);
+    EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("SANDALIA RASTEIRA"));
+    key(QStringLiteral("Escape"));
+    ASSERT_TRUE(waitFor([&] { return !popupOpen() && focusName() == QStringLiteral("cmbtipo"); }));
+    EXPECT_EQ(tipoLost, 1);
+
+    // Leaving the type list is its lost focus, which reads the order again from its first item.
+    key(QStringLiteral("Tab"));
+    ASSERT_TRUE(waitFor([&] { return tipoLost == 2; }));
+    EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("SAPATO SOCIAL"));
+    for (const auto& seen : answerer.seen)
+        ADD_FAILURE() << "message: " << qPrintable(seen.text);
 }
 
 }  // namespace
