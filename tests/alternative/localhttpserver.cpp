@@ -40,7 +40,7 @@ LocalHttpServer::LocalHttpServer(Route route, bool silent) : route_(std::move(ro
         while (!stop_) {
             if (server.waitForNewConnection(open.empty() ? kPollMs : 1))
                 while (server.hasPendingConnections())
-                    open.push_back({std::unique_ptr<QTcpSocket>(server.nextPendingConnection())});
+                    open.push_back({std::unique_ptr<QTcpSocket>(server.nextPendingConnection()), {}});
             for (Connection& c : open) {
                 if (c.socket->state() != QAbstractSocket::ConnectedState || c.seen)
                     continue;

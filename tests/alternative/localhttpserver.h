@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 // An HTTP server on 127.0.0.1 for tests, answering on a thread of its own: every request gets
 // the same answer, or the answer a function gives for its path and query, or, when silent, none
@@ -14,10 +15,16 @@
 class LocalHttpServer {
 public:
     struct Answer {
-        int status = 200;
+        // A constructor rather than aggregate braces, so an answer may leave out the members after
+        // the ones it needs.
+        Answer(int status = 200, QByteArray body = {}, QByteArray contentType = "text/xml", QByteArray location = {})
+            : status(status), body(std::move(body)), contentType(std::move(contentType)), location(std::move(location))
+        {
+        }
+        int status;
         QByteArray body;
-        QByteArray contentType = "text/xml";  // empty: no Content-Type header
-        QByteArray location;                  // a Location header when not empty
+        QByteArray contentType;  // empty: no Content-Type header
+        QByteArray location;     // a Location header when not empty
     };
     using Route = std::function<Answer(const QString& pathAndQuery)>;
 
