@@ -1,5 +1,6 @@
 #include "labels/pack/gera_qrcode.h"
 #include "platform/processes.h"
+#include "tests/common/processended.h"
 #include "tests/common/testworkstation.h"
 #include "tests/labels/pack_support.h"
 
@@ -252,22 +253,6 @@ TEST(GeraQrCode, ACharacterBeyondSixteenBitsIsOneReference)
     EXPECT_FALSE(request.contains('?'));
 }
 
-bool gone(pid_t pid)
-{
-    // The killed process may stay a zombie for a moment until its parent collects it.
-    for (int i = 0; i < 100; ++i) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            return true;
-        const QByteArray s = stat.readAll();
-        const auto close = s.lastIndexOf(')');
-        if (close > 0 && s.mid(close + 2, 1) == "Z")
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
-
 TEST(GeraQrCode, HungGeneratorIsEndedAndTheRunFails)
 {
     // It writes the first image and then hangs, with a child of its own.
@@ -279,7 +264,7 @@ TEST(GeraQrCode, HungGeneratorIsEndedAndTheRunFails)
     EXPECT_TRUE(fx.image(QStringLiteral("C1")));
     const pid_t sleeper = fx.ws.readBytes(QStringLiteral("sleeper.pid")).trimmed().toInt();
     ASSERT_GT(sleeper, 0);
-    EXPECT_TRUE(gone(sleeper)) << "the hung generator's own child is ended too";
+    EXPECT_TRUE(processEnded(sleeper)) << "the hung generator's own child is ended too";
 }
 
 TEST(GeraQrCode, RuntimeThatCannotStartFailsWithoutWaiting)

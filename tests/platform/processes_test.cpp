@@ -1,4 +1,5 @@
 #include "platform/processes.h"
+#include "tests/common/processended.h"
 #include "tests/common/testworkstation.h"
 
 #include <QFile>
@@ -47,26 +48,6 @@ TEST(QtProcessesTest, TheChildNamesFilesInUtf8WhateverOurLocale)
     EXPECT_EQ(charmap, QStringLiteral("UTF-8"));
 }
 
-namespace {
-
-// The process has ended (it may stay a zombie until its new parent collects it).
-bool ended(pid_t pid)
-{
-    for (int i = 0; i < 100; ++i) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            return true;
-        const QByteArray s = stat.readAll();
-        const auto close = s.lastIndexOf(')');
-        if (close > 0 && s.mid(close + 2, 1) == "Z")
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
-
-}  // namespace
-
 TEST(QtProcessesTest, WhatAProgramLeavesRunningEndsWithIt)
 {
     TestWorkstation t;
@@ -78,7 +59,7 @@ TEST(QtProcessesTest, WhatAProgramLeavesRunningEndsWithIt)
     EXPECT_EQ(processes.wait(*id, 30s), Processes::Wait::Ended);
     const pid_t child = t.readBytes(QStringLiteral("child.pid")).trimmed().toInt();
     ASSERT_GT(child, 0);
-    const bool gone = ended(child);
+    const bool gone = processEnded(child);
     if (!gone)
         ::kill(child, SIGKILL);
     EXPECT_TRUE(gone) << "the program's own child outlived it";
