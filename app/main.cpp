@@ -46,11 +46,7 @@ int main(int argc, char** argv)
     // The margin dialogs belong to the window; the printer-parameters dialog stands on its own.
     SetupDialogs dialogs(program, &window);
     window.events() = programEvents(dialogs);
-    messages.setParent(&window);
-    messages.setBeforeShow([&] {
-        keystrokes.dropPending();
-        window.refresh();
-    });
+    attachMessages(messages, keystrokes, window);
     window.load();
     window.show();
     return application.exec();

@@ -1,5 +1,9 @@
 #include "app/wiring.h"
 
+#include "app/frmpadrao.h"
+#include "app/qtkeystrokes.h"
+#include "app/qtmessages.h"
+
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/handlers.h"
 #include "setup/setupdialogs.h"
@@ -19,4 +23,13 @@ MainWindowEvents programEvents(SetupDialogs& dialogs)
     e.cmd_calibra_Click = [&dialogs](Program& p) { cmd_calibra_Click(p, dialogs); };
     e.cmd_parametro_Click = [&dialogs](Program&) { cmd_parametro_Click(dialogs); };
     return e;
+}
+
+void attachMessages(QtMessages& messages, QtKeystrokes& keystrokes, FrmPadrao& window)
+{
+    messages.setParent(&window);
+    messages.setBeforeShow([&keystrokes, &window] {
+        keystrokes.dropPending();
+        window.refresh();
+    });
 }

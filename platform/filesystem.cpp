@@ -359,20 +359,10 @@ std::optional<QStringList> FileSystem::readLines(const QString& path) const
 QStringList FileSystem::splitLines(const QString& text)
 {
     QStringList lines;
-    QString line;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines << line;
-            line.clear();
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty())
-        lines << line;
+    forEachLine(text, [&](QStringView line) {
+        lines << line.toString();
+        return true;
+    });
     return lines;
 }
 
@@ -401,6 +391,20 @@ QString FileSystem::reasonOf(int errorNumber)
     default:
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
+}
+
+int FileSystem::writeAll(int fd, const char* data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, static_cast<size_t>(size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return 0;
 }
 
 WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes) const
@@ -438,24 +442,14 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
     if (::stat(real.constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
 
-    qint64 done = 0;
     const qint64 size = bytes.size();
-    while (done < size) {
-        qint64 chunk = size - done;
-        if (fault_) {
-            if (done >= fault_->failAfterBytes) {
-                if (fault_->onWrite)
-                    fault_->onWrite(done);
-                return abandon(fault_->errorNumber);
-            }
-            chunk = std::min(chunk, fault_->failAfterBytes - done);
-        }
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(chunk));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return abandon(n < 0 ? errno : EIO);
-        done += n;
+    const qint64 allowed = fault_ ? std::clamp<qint64>(fault_->failAfterBytes, 0, size) : size;
+    if (const int error = writeAll(fd, bytes.constData(), allowed))
+        return abandon(error);
+    if (allowed < size) {
+        if (fault_->onWrite)
+            fault_->onWrite(allowed);
+        return abandon(fault_->errorNumber);
     }
     // Every byte on the disk before the old file goes: a full disk may only tell at the flush.
     if (::fsync(fd) != 0)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <functional>
 #include <optional>
 
@@ -49,6 +50,9 @@ public:
     std::optional<QStringList> readLines(const QString& path) const;
     // The lines of a text by the same rule; an empty last line is no line.
     static QStringList splitLines(const QString& text);
+    // Calls line(view) for each of those lines without copying them; line answers false to stop.
+    template <class F>
+    static void forEachLine(QStringView text, F&& line);
     // Writes through a temporary file beside the file and a rename, after every write, the flush
     // to the disk and the close succeeded: readers see the old file or the new one, and a failed
     // write leaves the old one as it was and no temporary file behind.
@@ -57,6 +61,9 @@ public:
     void removeSaveLeftovers(const QString& folder) const;
     // The reason text for an error number of the system.
     static QString reasonOf(int errorNumber);
+    // Writes every byte to an open file, going on after an interrupted or short write: 0, or the
+    // error number of the write that failed.
+    static int writeAll(int fd, const char* data, qint64 size);
 
     // Tests only: a write fails with this error number once the bytes written reach the limit,
     // as a disk that fills up would. The hook is called at that moment with the bytes written so
@@ -73,3 +80,20 @@ private:
     QString drivesFolder_;
     std::optional<WriteFault> fault_;
 };
+
+template <class F>
+void FileSystem::forEachLine(QStringView text, F&& line)
+{
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (!line(text.sliced(start, end - start)))
+            return;
+        if (end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+}

@@ -23,24 +23,6 @@ QStringView trimmed(QStringView s)
 
 QString trimBlanksTabs(QStringView s) { return trimmed(s).toString(); }
 
-// Calls line(text) for every line; a line ends at CR LF, CR or LF. line answers false to stop.
-template <class F>
-void forEachLine(QStringView text, F&& line)
-{
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        if (!line(text.sliced(start, end - start)))
-            return;
-        if (end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
-}
-
 bool sameName(QStringView a, QStringView b)
 {
     // ASCII letters only are folded, as the workstation's profile calls do.
@@ -73,7 +55,7 @@ struct Section {
 std::vector<Section> parse(const QString& text)
 {
     std::vector<Section> sections(1);  // lines before the first header
-    forEachLine(text, [&](QStringView raw) {
+    FileSystem::forEachLine(text, [&](QStringView raw) {
         const QStringView t = trimmed(raw);
         if (t.isEmpty())
             return true;
@@ -121,7 +103,7 @@ std::optional<QString> lookUp(QStringView text, const QString& section, const QS
     const QStringView s = trimmed(section), k = trimmed(key);
     bool inside = false;
     std::optional<QString> found;
-    forEachLine(text, [&](QStringView raw) {
+    FileSystem::forEachLine(text, [&](QStringView raw) {
         const QStringView t = trimmed(raw);
         if (t.isEmpty())
             return true;

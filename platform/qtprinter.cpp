@@ -149,19 +149,9 @@ private:
 
     void flushBuffer()
     {
-        const char* at = buffer_.constData();
-        qsizetype left = buffer_.size();
-        while (left > 0 && error_.isEmpty()) {
-            const ssize_t n = ::write(fd_, at, static_cast<size_t>(left));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                failed(n < 0 ? errno : ENOSPC);
-                break;
-            }
-            at += n;
-            left -= n;
-        }
+        if (error_.isEmpty())
+            if (const int error = FileSystem::writeAll(fd_, buffer_.constData(), buffer_.size()))
+                failed(error);
         buffer_.clear();
     }
 

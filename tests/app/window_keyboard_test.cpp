@@ -1,6 +1,7 @@
 // The real window under the keyboard: moves, lists, filters, highlight, totals.
 #include "app/fieldbehaviour.h"
 #include "app/qtmessages.h"
+#include "app/wiring.h"
 #include "tests/app/windowfixture.h"
 
 #include <QComboBox>
@@ -261,11 +262,7 @@ TEST_F(WindowTest, AMoveQueuedBeforeAMessageBoxDoesNotFireBehindIt)
     };
     events.txtarquivo_LostFocus = [&](Program&) { trace.add(QStringLiteral("lost")); };
     window = std::make_unique<FrmPadrao>(program, events);
-    messages.setParent(window.get());
-    messages.setBeforeShow([&] {
-        keys.dropPending();
-        window->refresh();
-    });
+    attachMessages(messages, keys, *window);
     window->load();
     window->show();
     window->activateWindow();

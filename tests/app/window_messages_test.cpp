@@ -44,11 +44,7 @@ struct WindowMessages : ::testing::Test {
         window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
         dialogs = std::make_unique<SetupDialogs>(program, window.get());
         window->events() = programEvents(*dialogs);
-        messages.setParent(window.get());
-        messages.setBeforeShow([this] {
-            keys.dropPending();
-            window->refresh();
-        });
+        attachMessages(messages, keys, *window);
         answer.setInterval(10);
         QObject::connect(&answer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

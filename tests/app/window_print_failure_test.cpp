@@ -73,8 +73,7 @@ TEST(WindowPrintFailure, APrintToAReadOnlyPdfFolderShowsAMessageBoxAndLeavesNoPd
     FrmPadrao window(program, MainWindowEvents{});
     SetupDialogs dialogs(program, &window);
     window.events() = programEvents(dialogs);
-    messages.setParent(&window);
-    messages.setBeforeShow([&] { window.refresh(); });
+    attachMessages(messages, keys, window);
     window.load();
     window.show();
     window.activateWindow();

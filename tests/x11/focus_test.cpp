@@ -158,11 +158,7 @@ struct Focus : ::testing::Test {
         dialogs = std::make_unique<SetupDialogs>(program, window.get());
         window->events() = programEvents(*dialogs);
         window->events().endProgram = [this] { ended = true; };
-        messages.setParent(window.get());
-        messages.setBeforeShow([this] {
-            keys.dropPending();
-            window->refresh();
-        });
+        attachMessages(messages, keys, *window);
         window->load();
         window->show();
         window->activateWindow();
