@@ -191,8 +191,8 @@ TEST_P(AccessKeyPrint, PrintsWhatTheWindowShowsOnceTheFieldIsLeft)
 INSTANTIATE_TEST_SUITE_P(Edits, AccessKeyPrint, ::testing::ValuesIn(kPrintCases),
                          [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
 
-// The order of events for every command button of the main window: the field's lost focus, the
-// button's got focus, then the click with the focus on the button.
+// Every command button of the main window: the field's lost focus runs first, then the click, with
+// the focus on the button.
 TEST_F(AccessKeys, EveryButtonOfTheMainWindowTakesTheFocusBeforeItIsPressed)
 {
     QStringList seen;
