@@ -2,6 +2,22 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QShortcutEvent>
+
+bool CommandPushButton::event(QEvent* event)
+{
+    // A letter two buttons share only moves the focus, as Qt does it.
+    if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+        return QPushButton::event(event);
+    QPointer<CommandPushButton> self(this);
+    if (focusPolicy() != Qt::NoFocus)
+        setFocus(Qt::ShortcutFocusReason);
+    // The handlers of the control left may have closed the window, hidden or locked the button.
+    if (self && isVisible() && isEnabled())
+        click();
+    return true;
+}
 
 void CommandPushButton::keyPressEvent(QKeyEvent* event)
 {

@@ -16,7 +16,7 @@ MarginDialogLayout base(const char* caption, const char* frame, int width, int h
                         int headingWidth);
 
 // A column box with the caption of its standard over its label sketch: the caption is what an
-// empty box shows and saves. Column boxes take at most 4 characters.
+// empty box shows and saves. The operator types at most 4 characters into a column box.
 void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char* picture, Rect pictureRect,
             const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex);
 

@@ -23,7 +23,7 @@ struct MarginBox {
     QString saveStandard;      // written when the box is blank on save
     KeyFilter filter = KeyFilter::None;
     bool selectsOnFocus = true;
-    int maxLength = 0;         // characters; 0 is no limit
+    int maxLength = 0;         // characters the operator may type; 0 is no limit
 };
 
 // What a dialog looks like and which keys it edits. Places are twips; the controls inside the

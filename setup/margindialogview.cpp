@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QValidator>
 #include <algorithm>
 #include <utility>
 
@@ -19,6 +20,21 @@ QRect pixels(const Control& c)
 {
     return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel, c.height / kTwipsPerPixel};
 }
+
+// Refuses an edit that makes the text longer than the limit, unless it is no longer than the text
+// before it. The line edit's own maximum length would also cut text set from code.
+class TypedLength : public QValidator {
+public:
+    TypedLength(int limit, const QString& before, QObject* parent) : QValidator(parent), limit_(limit), before_(before) {}
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= limit_ || input.size() <= before_.size() ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+    const QString& before_;
+};
 
 }  // namespace
 
@@ -76,8 +92,6 @@ MarginDialogView::MarginDialogView(std::unique_ptr<MarginDialog> model, QWidget*
         edit->setObjectName(objectNameOf(b.box.name, b.index));
         edit->setGeometry(pixels(b.box));
         edit->setAlignment(Qt::AlignRight);
-        if (b.maxLength > 0)
-            edit->setMaxLength(b.maxLength);
         connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) { model_->boxes()[i].box.text = text; });
         edits_.push_back(edit);
         order.emplace_back(b.box.tabIndex, edit);
@@ -134,7 +148,7 @@ void MarginDialogView::showModel()
 {
     for (size_t i = 0; i < edits_.size(); ++i)
         if (edits_[i]->text() != model_->boxes()[i].box.text)
-            edits_[i]->setText(model_->boxes()[i].box.text);
+            edits_[i]->showText(model_->boxes()[i].box.text);
 }
 
 // Escape closes nothing: only "&Gravar Margens", "&Sair" and the close box close the dialog.
@@ -149,7 +163,19 @@ void MarginDialogView::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-MarginEdit::MarginEdit(MarginDialog& model, int box, QWidget* parent) : QLineEdit(parent), model_(model), box_(box) {}
+MarginEdit::MarginEdit(MarginDialog& model, int box, QWidget* parent) : QLineEdit(parent), model_(model), box_(box)
+{
+    if (const int limit = model_.boxes()[static_cast<size_t>(box_)].maxLength; limit > 0)
+        setValidator(new TypedLength(limit, before_, this));
+    // Checked before the change is announced, so before_ is still the text the edit started from.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+}
+
+void MarginEdit::showText(const QString& text)
+{
+    before_ = text;
+    setText(text);
+}
 
 // The character code a key press gives the box's handler, as the workstation's keyboard gives
 // it: Backspace, Enter and Escape, Ctrl with a letter as 1 to 26, a typed character; 0 for a key

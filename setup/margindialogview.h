@@ -38,14 +38,19 @@ private:
     void showModel();
 
     std::unique_ptr<MarginDialog> model_;
-    std::vector<QLineEdit*> edits_;
+    std::vector<class MarginEdit*> edits_;
 };
 
-// A margin box: the model's key filter on typed characters and its selection on entry.
+// A margin box: the model's key filter on typed characters, its selection on entry and its
+// length limit. The limit holds for what the operator types or pastes, not for text the dialog
+// shows: a stored margin longer than the limit shows whole and may only get shorter.
 class MarginEdit : public QLineEdit {
     Q_OBJECT
 public:
     MarginEdit(MarginDialog& model, int box, QWidget* parent);
+
+    // Text from the dialog, not typed: shown whole whatever the limit.
+    void showText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,4 +59,5 @@ protected:
 private:
     MarginDialog& model_;
     int box_;
+    QString before_;  // the text before the edit being checked
 };

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QTest>
@@ -217,6 +218,92 @@ TEST_F(Janelas, TheBoxesTurnAPointIntoACommaAndColumnsTakeFourCharacters)
             EXPECT_EQ(e->text(), QString::fromLatin1(b.shown)) << b.box;
             EXPECT_EQ(e->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight) << b.box;
         }
+    }
+}
+
+// A margin stored longer than the operator may type ("-1,25") is the margin: the dialog shows it,
+// test-prints it and saves it back as the file holds it. Only typing is held to 4 characters.
+TEST_F(Janelas, StoredMarginsLongerThanTheTypingLimitAreShownPrintedAndSavedWhole)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        QString dialog;
+        QStringList keys, stored;  // in box order
+        std::vector<float Globals::*> margins;
+        std::vector<float> values;
+        double gap;  // between the symbols of a row's two labels (the hidden layout adds 2.7 mm); 0: one across
+    };
+    const Case cases[] = {
+        {"box front", [](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}); },
+         SetupDialogs::kCaixa, {"Mx4045_1", "Mx4045_2", "Mx4045"}, {"-1,25", "40,75", "2,125"},
+         {&Globals::margem_caixa_col1, &Globals::margem_caixa_col2, &Globals::margem_caixa_topo}, {-1.25f, 40.75f, 2.125f},
+         42.0},
+        {"hidden", [](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", "789123456780", "4501237038"}}); },
+         SetupDialogs::kOculta, {"Margem_oculta1", "Margem_oculta11", "Margem_oculta2"}, {"-3,25", "45,75", "12,375"},
+         {&Globals::margem_oculta_col1, &Globals::margem_oculta_col2, &Globals::margem_oculta_topo},
+         {-3.25f, 45.75f, 12.375f}, 45.75 + 3.25 + 2.7},
+        {"pack", [](CalibraDesk& d) { d.cartonOrder(); }, SetupDialogs::kPack, {"PackX", "PackY"}, {"-1,25", "2,125"},
+         {&Globals::margem_pack_x, &Globals::margem_pack_y}, {-1.25f, 2.125f}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.load(*this);
+        QString file = kMargins;
+        for (int i = 0; i < c.keys.size(); ++i)
+            file.replace(QRegularExpression(QStringLiteral("\\r\\n%1=[^\\r]*").arg(c.keys[i])),
+                         QStringLiteral("\r\n%1=%2").arg(c.keys[i], c.stored[i]));
+        tw.write(QStringLiteral("Pendrova.ini"), file);
+        const QByteArray before = settingsFile();
+        ASSERT_TRUE(before.contains(c.stored[0].toLatin1()));
+
+        cmd_calibra_Click(p, dialogs);
+        QPointer<MarginDialogView> view = dialogs.margin(c.dialog);
+        ASSERT_TRUE(view);
+        for (int i = 0; i < c.keys.size(); ++i) {
+            const QString name = view->model().boxes()[static_cast<size_t>(i)].box.name;
+            EXPECT_EQ(view->findChild<QLineEdit*>(name)->text(), c.stored[i]) << name.toStdString();
+        }
+        EXPECT_EQ(boxTexts(view->model()), c.stored);
+
+        const size_t pages = printed().size();
+        view->findChild<QPushButton*>(QStringLiteral("cmd_teste"))->click();
+        for (size_t i = 0; i < c.margins.size(); ++i)
+            EXPECT_FLOAT_EQ(g.*c.margins[i], c.values[i]) << i;
+        EXPECT_EQ(printed().size(), pages + 1) << tw.messages.texts().join(u'|').toStdString();
+        if (c.gap != 0) {
+            const auto codes = barcodes();
+            ASSERT_GE(codes.size(), 2u);
+            EXPECT_NEAR(codes[codes.size() - 1].x - codes[codes.size() - 2].x, c.gap, 1e-4);
+        }
+
+        // Saved untouched: the same bytes.
+        view->findChild<QPushButton*>(QStringLiteral("cmd_gravar"))->click();
+        settle();
+        EXPECT_TRUE(view.isNull());
+        EXPECT_EQ(settingsFile(), before);
+
+        // The first box again, as stored: typing cannot make it longer, only shorter, and what
+        // replaces it is held to 4 characters.
+        cmd_calibra_Click(p, dialogs);
+        view = dialogs.margin(c.dialog);
+        ASSERT_TRUE(view);
+        QLineEdit* box = edit(view, "txtmargem1");
+        ASSERT_EQ(box->text(), c.stored[0]);
+        box->end(false);
+        QTest::keyClicks(box, QStringLiteral("7"));
+        EXPECT_EQ(box->text(), c.stored[0]);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text(), c.stored[0].chopped(1));
+        QTest::keyClicks(box, QStringLiteral("77"));
+        EXPECT_EQ(box->text(), c.stored[0].chopped(1));
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("12.345"));
+        EXPECT_EQ(box->text(), QStringLiteral("12,3"));
+        EXPECT_EQ(view->model().boxes()[0].box.text, QStringLiteral("12,3"));
+        view->findChild<QPushButton*>(QStringLiteral("cmd_exit"))->click();
+        settle();
+        tw.messages.clear();
     }
 }
 

@@ -9,6 +9,7 @@
 #include "setup/setupdialogs.h"
 #include "tests/app/qtprint.h"
 #include "tests/common/testworkstation.h"
+#include "tests/x11/xinput.h"
 #include "tests/x11/xsession.h"
 
 #include <QApplication>
@@ -19,32 +20,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-// The X window id of a top-level widget as the tools print it.
-quint64 xid(const QWidget* w) { return w ? static_cast<quint64>(w->winId()) : 0; }
-
-QList<quint64> windowIds(const QString& xpropLine)
-{
-    QList<quint64> ids;
-    static const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
-    for (auto it = hex.globalMatch(xpropLine); it.hasNext();)
-        ids << it.next().captured().toULongLong(nullptr, 16);
-    return ids;
-}
-
-// The window the manager made active.
-quint64 activeX()
-{
-    const QList<quint64> ids = windowIds(runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}));
-    return ids.isEmpty() ? 0 : ids.first();
-}
 
 // The managed windows from bottom to top.
 QList<quint64> stacking()
@@ -56,29 +37,6 @@ QString property(const QWidget* w, const QString& name)
 {
     return runTool(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(xid(w)), name});
 }
-
-void xdotool(const QStringList& arguments)
-{
-    int code = -1;
-    runTool(QStringLiteral("xdotool"), arguments, &code);
-    ASSERT_EQ(code, 0) << qPrintable(arguments.join(u' '));
-}
-
-// A real click of the first mouse button at a point of a widget.
-void clickAt(const QWidget* w, QPoint local)
-{
-    const QPoint p = w->mapToGlobal(local);
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
-             QStringLiteral("click"), QStringLiteral("1")});
-}
-void click(const QWidget* w) { clickAt(w, w->rect().center()); }
-
-// Real key events, to the window that has the keyboard.
-void key(const QString& name) { xdotool({QStringLiteral("key"), name}); }
-void typeText(const QString& text) { xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), text}); }
-
-// Lets the keys and the manager's answers arrive.
-bool waitFor(const std::function<bool()>& done, int ms = 5000) { return QTest::qWaitFor(done, ms); }
 
 // Answers each message box with Enter once the manager has made it the active window, and keeps
 // what it saw: the text and the window the box belonged to.
@@ -161,8 +119,7 @@ struct Focus : ::testing::Test {
         attachMessages(messages, keys, *window);
         window->load();
         window->show();
-        window->activateWindow();
-        ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window.get() && activeX() == xid(window.get()); }));
+        ASSERT_TRUE(activate(window.get()));
     }
 
     void TearDown() override
@@ -188,8 +145,6 @@ struct Focus : ::testing::Test {
         w->setFocus(Qt::MouseFocusReason);
         ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == w; }));
     }
-    // The active window is this one, for Qt and for the manager alike.
-    bool isActive(const QWidget* w) const { return QApplication::activeWindow() == w && activeX() == xid(w); }
 };
 
 TEST_F(Focus, EnterOnAMainWindowButtonPressesItAndThenTheFocusMovesOn)
