@@ -74,8 +74,9 @@ Processes::Wait QtProcesses::wait(Id id, std::chrono::milliseconds timeout)
     // through such children. The group's number stays taken while any of them lives.
     ::kill(-static_cast<pid_t>(id), SIGKILL);
 #endif
+    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     running_->byId.erase(it);
-    return Wait::Ended;
+    return ok ? Wait::Ended : Wait::Failed;
 }
 
 void QtProcesses::end(Id id)

@@ -12,7 +12,8 @@
 class Processes {
 public:
     using Id = long long;
-    enum class Wait { Ended, TimedOut, Unknown };
+    // Failed: it ended with a status other than success, or was killed by a signal.
+    enum class Wait { Ended, Failed, TimedOut, Unknown };
 
     virtual ~Processes() = default;
 

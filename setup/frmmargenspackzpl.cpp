@@ -28,7 +28,7 @@ void FrmMargensPackZPL::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::boxesFilled(p_, *this))
+    if (!testemargens::boxesFilled(p_, *this) || !corrugadoTemVolumes(p_))
         return;
 
     selectChosenPrinter(p_);

@@ -1,6 +1,9 @@
 #include "labels/pack/codigopack.h"
 
+#include "platform/errors.h"
 #include "platform/vb.h"
+
+#include <algorithm>
 
 EntradaPack entradaPack(const QString& item)
 {
@@ -28,9 +31,14 @@ bool codigoSeguro(const QString& codigo)
 
 QString imagemQr(const QString& codigo) { return QStringLiteral("tmp\\") + codigo + QStringLiteral(".jpg"); }
 
+QString chaveVolume(const MainForm& form, int volume)
+{
+    return vb::Trim(vb::CStr(volume)) + u'/' + vb::Trim(form.lblmax.caption);
+}
+
 QString codigoDoVolume(const MainForm& form, int volume)
 {
-    const QString chave = vb::Trim(vb::CStr(volume)) + u'/' + vb::Trim(form.lblmax.caption);
+    const QString chave = chaveVolume(form, volume);
     const QString master = vb::Trim(form.txtcodigo1.text);
     for (const QString& item : form.lsteanpack.items) {
         const EntradaPack e = entradaPack(item);
@@ -38,4 +46,23 @@ QString codigoDoVolume(const MainForm& form, int volume)
             return e.codigo;
     }
     return {};
+}
+
+FaixaVolumes faixaDoCorrugado(const MainForm& form)
+{
+    FaixaVolumes faixa;
+    tryStep([&] { faixa.primeiro = vb::CInt(form.cmb_vol1.list(0)); });
+    tryStep([&] { faixa.ultimo = vb::CInt(form.cmb_vol2.list(form.cmb_vol2.listCount() - 1)); });
+    return faixa;
+}
+
+QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes)
+{
+    std::sort(volumes.begin(), volumes.end());
+    volumes.erase(std::unique(volumes.begin(), volumes.end()), volumes.end());
+    QList<int> sem;
+    for (const int v : volumes)
+        if (!codigoSeguro(codigoDoVolume(form, v)))
+            sem << v;
+    return sem;
 }

@@ -2,6 +2,7 @@
 
 #include "form/mainform.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -28,3 +29,18 @@ QString imagemQr(const QString& codigo);
 // The pack code of one volume of the carton on show: the first entry of its master code whose
 // volume is v, "/" and the trimmed caption of lblmax. Empty when no entry matches.
 QString codigoDoVolume(const MainForm& form, int volume);
+
+// The carton's whole volume range: the first item of cmb_vol1 and the last of cmb_vol2, whatever
+// the operator chose to print. A list without a number there leaves that end at 0.
+struct FaixaVolumes {
+    int primeiro = 0;
+    int ultimo = 0;
+};
+FaixaVolumes faixaDoCorrugado(const MainForm& form);
+
+// The volumes among those given, in ascending order and each once, whose pack code cannot name
+// a QR image: no entry of the carton for the volume, or a code codigoSeguro refuses.
+QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes);
+
+// "3/4" for volume 3 of a carton of 4: the volume key the pack list holds.
+QString chaveVolume(const MainForm& form, int volume);

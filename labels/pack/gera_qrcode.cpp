@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 #ifdef Q_OS_WIN
@@ -50,19 +52,6 @@ bool imagemPronta(const FileSystem& files, const QString& codigo)
            !Picture::load(files.resolve(imagemQr(codigo))).isNull();
 }
 
-struct Volumes {
-    int primeiro = 0;
-    int ultimo = 0;
-};
-
-// The carton's whole range: the first item of one list and the last of the other, whatever the
-// operator chose to print. A text that is not a number leaves the value as it was.
-void leVolumes(const MainForm& f, Volumes& v)
-{
-    tryStep([&] { v.primeiro = vb::CInt(f.cmb_vol1.list(0)); });
-    tryStep([&] { v.ultimo = vb::CInt(f.cmb_vol2.list(f.cmb_vol2.listCount() - 1)); });
-}
-
 }  // namespace
 
 QString textoDestino(const QString& pastaNativa)
@@ -89,8 +78,6 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
 {
     const FileSystem& files = p.ws.files;
     const MainForm& f = p.form;
-    QString primeiro;  // the code whose image decides the result
-    Volumes volumes;
 
     const QString java = FileSystem::join(f.lbljava.caption, kJava);
     if (!files.fileExists(java)) {
@@ -98,52 +85,32 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
         return false;
     }
 
-    const QString master = vb::Trim(f.txtcodigo1.text);
-    // The department case decides here which code's image the result depends on. A volume of
-    // the carton without a usable code fails the run whatever the other images say: a carton
-    // without its code must never leave the printer.
-    bool decidido = false;
-    bool volumeSemCodigo = false;
-    if (f.tem_departamento) {
-        // Images of an earlier run stay in tmp; generate only when one of the carton's is missing.
-        leVolumes(f, volumes);
-        for (int v = volumes.primeiro; v <= volumes.ultimo; ++v) {
-            const auto e = entradaNaPosicao(f.lsteanpack, v - 1);
-            if (!e || e->master != master)
-                continue;
-            volumeSemCodigo = volumeSemCodigo || !codigoSeguro(e->codigo);
-            if (!decidido && !imagemPronta(files, e->codigo)) {
-                decidido = true;
-                primeiro = e->codigo;
-            }
-        }
-        if (!decidido)
-            return true;
+    // The carton's own entries, one per volume of its range and in volume order: another carton
+    // of the same order may sit anywhere in the pack list. A volume without a code the generator
+    // can name could never print its QR, so nothing is made for such a carton.
+    const FaixaVolumes faixa = faixaDoCorrugado(f);
+    QStringList codigos;
+    for (int v = faixa.primeiro; v <= faixa.ultimo; ++v) {
+        const QString codigo = codigoDoVolume(f, v);
+        if (!codigoSeguro(codigo))
+            return false;
+        codigos << codigo;
     }
+    if (codigos.isEmpty())
+        return false;
+
+    auto todasProntas = [&] {
+        return std::all_of(codigos.cbegin(), codigos.cend(),
+                           [&](const QString& codigo) { return imagemPronta(files, codigo); });
+    };
+    // Images of an earlier run stay in tmp; generate only when one of the carton's is missing.
+    if (f.tem_departamento && todasProntas())
+        return true;
 
     for (const QString& nome : files.list(QStringLiteral("tmp"), QStringLiteral("*.jpg")))
         files.deleteFile(QStringLiteral("tmp\\") + nome);
-
-    leVolumes(f, volumes);
     if (files.fileExists(kRequisicao))
         files.deleteFile(kRequisicao);
-
-    QStringList codigos;
-    if (f.tem_departamento) {
-        for (int v = volumes.primeiro; v <= volumes.ultimo; ++v)
-            if (const auto e = entradaNaPosicao(f.lsteanpack, v - 1))
-                codigos << e->codigo;
-    } else {
-        for (const QString& item : f.lsteanpack.items) {
-            const EntradaPack e = entradaPack(item);
-            if (e.master == master)
-                codigos << e.codigo;
-        }
-    }
-    if (!decidido)
-        for (const QString& codigo : codigos)
-            if (primeiro.isEmpty() && codigoSeguro(codigo))
-                primeiro = codigo;
 
     // A request that did not reach the disk whole would have the generator read nothing or half
     // of it: the generation has failed, and the operator is told which file and why.
@@ -151,23 +118,22 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
     if (!reportWrite(p.ws, files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)))))
         return false;
 
-    bool travou = false;
+    // Only a generator that ended by itself with success has done its work: one that failed on a
+    // later code may have left the earlier images behind.
+    bool terminou = false;
     if (Processes* processes = p.ws.processes) {
         const auto id = processes->start(files.resolve(java), {QStringLiteral("-jar"), QStringLiteral("qrlumo.jar")},
                                          files.programFolder());
-        if (id && processes->wait(*id, tempoLimite) == Processes::Wait::TimedOut) {
-            processes->end(*id);
-            travou = true;
+        if (id) {
+            const Processes::Wait fim = processes->wait(*id, tempoLimite);
+            if (fim == Processes::Wait::TimedOut)
+                processes->end(*id);
+            terminou = fim == Processes::Wait::Ended;
         }
         processes->sleep(std::chrono::milliseconds(200));
     }
 
-    if (travou || volumeSemCodigo || !imagemPronta(files, primeiro))
-        return false;
-    // A generator that wrote something else than an image under a code's name is broken: no
-    // volume may print with a QR that is not there.
-    for (const QString& codigo : codigos)
-        if (codigoSeguro(codigo) && files.fileExists(imagemQr(codigo)) && !imagemPronta(files, codigo))
-            return false;
-    return true;
+    // Every volume's image, not just the first: a file that is missing or no picture leaves a
+    // label without its QR.
+    return terminou && todasProntas();
 }

@@ -94,6 +94,50 @@ constexpr std::array kReguas{
 constexpr double kQrX = 49.5, kQrY = 91, kQrLado = 42;
 const QString kAcessorios = QStringLiteral("ACESSÓRIOS");
 
+// "3/4" alone, "2/4 e 3/4", "1/4, 2/4 e 3/4".
+QString listaVolumes(const MainForm& f, const QList<int>& volumes)
+{
+    QStringList chaves;
+    for (const int v : volumes)
+        chaves << chaveVolume(f, v);
+    const QString ultima = chaves.takeLast();
+    return chaves.isEmpty() ? ultima : chaves.join(QStringLiteral(", ")) + QStringLiteral(" e ") + ultima;
+}
+
+// Every volume that may print must have a pack code its QR image can be made from: those of
+// the run and the rest of the carton's range, which the generator is asked for too.
+bool volumesComCodigo(Program& p, int inicio, int fim)
+{
+    const MainForm& f = p.form;
+    const FaixaVolumes faixa = faixaDoCorrugado(f);
+    QList<int> volumes;
+    for (int v = faixa.primeiro; v <= faixa.ultimo; ++v)
+        volumes << v;
+    for (int v = inicio; v <= fim; ++v)
+        volumes << v;
+    const QList<int> sem = volumesSemCodigo(f, volumes);
+    if (sem.isEmpty())
+        return true;
+    const QString texto =
+        sem.size() == 1
+            ? QStringLiteral("O volume %1 do Cód. Master %2 não tem código de pack válido no pedido")
+            : QStringLiteral("Os volumes %1 do Cód. Master %2 não têm código de pack válido no pedido");
+    p.ws.messages.show(texto.arg(listaVolumes(f, sem), vb::Trim(f.txtcodigo1.text)) +
+                           QStringLiteral(" (vazio, ou com \"/\", \"\\\", \"..\" ou caractere de controle), e "
+                                          "sem ele não há QRcode. Nenhuma etiqueta foi impressa."),
+                       mb::OKOnly | mb::Critical);
+    return false;
+}
+
+// The QR image of a volume as it will be painted; empty when its file is missing or no picture.
+Picture imagemDoVolume(const Program& p, int volume)
+{
+    const QString codigo = codigoDoVolume(p.form, volume);
+    if (!codigoSeguro(codigo) || !p.ws.files.fileExists(imagemQr(codigo)))
+        return {};
+    return Picture::load(p.ws.files.resolve(imagemQr(codigo)));
+}
+
 QString formata(int v, int digitos)
 {
     const QString n = QString::number(v < 0 ? -v : v).rightJustified(digitos, u'0');
@@ -113,6 +157,18 @@ QString textoVolume(int volume, const QString& lblmax, int fim)
     }
 }
 
+bool corrugadoTemVolumes(Program& p)
+{
+    const MainForm& f = p.form;
+    if (f.cmb_vol1.listCount() > 0 && f.cmb_vol2.listCount() > 0)
+        return true;
+    p.ws.messages.show(QStringLiteral("O volume do corrugado no pedido (\"%1\") não indica nenhum volume a imprimir. "
+                                      "Nenhuma etiqueta foi impressa.")
+                           .arg(vb::Trim(f.txtvolume.text)),
+                       mb::OKOnly | mb::Exclamation);
+    return false;
+}
+
 void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QString& /*m_pedido*/,
                   const QString& /*m_master*/, const QString& /*m_fornecedor*/, const QString& /*m_descricao*/,
                   const QString& m_cor, QString& m_codigo, const QString& /*m_grade*/, const QString& /*m_qte*/,
@@ -121,10 +177,19 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
     MainForm& f = p.form;
     Globals& g = p.g;
 
+    // No page leaves without its volume's QR: every check comes before the first page.
+    if (!volumesComCodigo(p, m_inicio, m_fim))
+        return;
+    auto erroQr = [&] { p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical); };
     if (!Gera_QrCode(p)) {
-        p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical);
+        erroQr();
         return;
     }
+    for (int v = m_inicio; v <= m_fim; ++v)
+        if (imagemDoVolume(p, v).isNull()) {
+            erroQr();
+            return;
+        }
 
     QString linha1, linha2;
     if (!vb::Trim(f.txtcampanha.text).isEmpty()) {
@@ -166,6 +231,12 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
         // A printer that lost the document takes no more pages; the caller reports it.
         if (impressora && impressora->failed())
             break;
+        // An image that went away since the check stops the run before its page.
+        const Picture qr = imagemDoVolume(p, v);
+        if (qr.isNull()) {
+            erroQr();
+            break;
+        }
         m_codigo = codigoDoVolume(f, v);
         const QString volume = textoVolume(v, f.lblmax.caption, m_fim);
         m_cd = f.txtdestino1.text;
@@ -214,14 +285,10 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
             if (l.campo == Campo::Grade1)
                 f.txtbarra.text = m_codigo;
             if (l.campo == Campo::Codigo) {
-                f.pictqrcode.clearPicture();
-                const QString codigo = vb::Trim(f.txtbarra.text);
-                if (codigoSeguro(codigo) && p.ws.files.fileExists(imagemQr(codigo))) {
-                    f.pictqrcode.setPicture(Picture::load(p.ws.files.resolve(imagemQr(codigo))));
-                    imprime([&](Printer& pr) {
-                        pr.paintPicture(f.pictqrcode.picture(), X + kQrX, Y + kQrY, kQrLado, kQrLado);
-                    });
-                }
+                f.pictqrcode.setPicture(qr);
+                imprime([&](Printer& pr) {
+                    pr.paintPicture(f.pictqrcode.picture(), X + kQrX, Y + kQrY, kQrLado, kQrLado);
+                });
             }
             if (!vale(l.quando))
                 continue;

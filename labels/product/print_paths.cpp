@@ -23,6 +23,8 @@ bool printCartonPath(Program& p)
         showInvalidCode(p);
         return false;
     }
+    if (!corrugadoTemVolumes(p))
+        return false;
     selectChosenPrinter(p);
     onPrinter(p, {millimetres()});
     readMargins(p, kPackMargins);

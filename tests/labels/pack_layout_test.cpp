@@ -108,7 +108,10 @@ TEST(PackLabel, VolumeTextFollowsTheLengthOfTheVolumeCount)
         fillCarton(pl.ws.form, pl.master,
                    {QStringLiteral("9999999|X3|3/") + lblmax, pl.master + QStringLiteral("|P3|03/") + lblmax,
                     pl.master + QStringLiteral("| C3 | 3/") + lblmax + u' ', pl.master + QStringLiteral("|D3|3/") + lblmax},
-                   3, 3);
+                   3, c.to);
+        // Every volume printed has a code of its own.
+        for (int v = 4; v <= c.to; ++v)
+            pl.ws.form.lsteanpack.items << pl.master + QStringLiteral("|C%1|%1/").arg(v) + lblmax;
         pl.ws.form.lblmax.caption = lblmax;
         const auto pages = pl.print(3, c.to);
         ASSERT_FALSE(pages.empty());
@@ -217,36 +220,64 @@ TEST(PackLabel, SupplierAndDescriptionAreCutToTwentySixCharacters)
     EXPECT_NE(pages[0].findText(QStringLiteral("TENIS CASUAL MASCULINO COU")), nullptr);
 }
 
-TEST(PackLabel, EachVolumeGetsItsOwnPictureOrNone)
+TEST(PackLabel, EachVolumeGetsItsOwnPicture)
 {
-    // Volume 2's image is not made, volume 4 has no pack entry.
-    PackLayout pl(FakeJava::writesAllBut({QStringLiteral("C2")}));
+    PackLayout pl;
     pl.ws.form.tem_departamento = false;
     pl.volumes(1, 4);
-    pl.ws.form.lsteanpack.items.removeLast();
+    pl.ws.form.lsteanpack.items.move(0, 3);  // the list's order is not the volumes'
     const auto pages = pl.print(1, 4);
 
     ASSERT_EQ(pages.size(), 4u) << "no empty page after the last volume";
-    const char* pictures[] = {"/tmp/C1.jpg", nullptr, "/tmp/C3.jpg", nullptr};
-    const char* codes[] = {"C1", "C2", "C3", nullptr};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i + 1);
         const auto pics = PackLayout::pictures(pages[i]);
-        if (pictures[i]) {
-            ASSERT_EQ(pics.size(), 1u);
-            EXPECT_TRUE(pics[0]->file.endsWith(QString::fromLatin1(pictures[i])));
-        } else {
-            EXPECT_TRUE(pics.empty());
-        }
+        ASSERT_EQ(pics.size(), 1u);
+        EXPECT_TRUE(pics[0]->file.endsWith(QStringLiteral("/tmp/C%1.jpg").arg(i + 1)));
         // The code prints right of the column divider, on the line of the volume text.
         QStringList atCode;
         for (const auto* t : pages[i].texts())
             if (std::abs(t->y - 133) < kEps && t->x > 3 + 46)
                 atCode << t->text;
-        EXPECT_EQ(atCode, codes[i] ? QStringList{QString::fromLatin1(codes[i])} : QStringList{});
+        EXPECT_EQ(atCode, QStringList{QStringLiteral("C%1").arg(i + 1)});
     }
-    EXPECT_TRUE(pl.ws.form.txtbarra.text.isEmpty());
-    EXPECT_TRUE(pl.ws.form.pictqrcode.picture().isNull());
+    EXPECT_EQ(pl.ws.form.txtbarra.text, QStringLiteral("C4"));
+    EXPECT_TRUE(pl.ws.form.pictqrcode.picture().file.endsWith(QStringLiteral("/tmp/C4.jpg")));
+}
+
+// A page never leaves without its volume's QR: one volume that cannot have it stops the run
+// before the first page, whether or not it is among the volumes printed.
+TEST(PackLabel, AVolumeWithoutItsPictureStopsTheRunBeforeThePages)
+{
+    struct Case {
+        const char* name;
+        QString generator;
+        int removed;  // volume whose entry is taken out of the pack list; 0 for none
+        int from, to;
+        QString message;
+    };
+    const QString erro = QStringLiteral("Erro ao Gerar o QRcode");
+    const QString semCodigo = QStringLiteral("O volume 4/4 do Cód. Master 4402318 não tem código de pack válido no pedido");
+    const Case cases[] = {
+        {"volume 2's image is not made", FakeJava::writesAllBut({QStringLiteral("C2")}), 0, 1, 4, erro},
+        {"the same, printing volume 3 alone", FakeJava::writesAllBut({QStringLiteral("C2")}), 0, 3, 3, erro},
+        {"volume 4 has no entry", FakeJava::writesAll(), 4, 1, 4, semCodigo},
+        {"the same, printing volumes 1 and 2", FakeJava::writesAll(), 4, 1, 2, semCodigo},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PackLayout pl(c.generator);
+        pl.ws.form.tem_departamento = false;
+        pl.volumes(1, 4);
+        if (c.removed)
+            pl.ws.form.lsteanpack.items.removeAt(c.removed - 1);
+        pl.ws.form.txtbarra.text = QStringLiteral("antes");
+        EXPECT_TRUE(pl.print(c.from, c.to).empty());
+        ASSERT_EQ(pl.ws.messages.texts().size(), 1);
+        EXPECT_TRUE(pl.ws.messages.texts()[0].startsWith(c.message)) << pl.ws.messages.texts()[0].toStdString();
+        EXPECT_EQ(mb::iconOf(pl.ws.messages.shown()[0].style), mb::Critical);
+        EXPECT_EQ(pl.ws.form.txtbarra.text, QStringLiteral("antes"));
+    }
 }
 
 TEST(PackLabel, ReversedRangePrintsNothingAfterTheQrStep)

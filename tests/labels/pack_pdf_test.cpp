@@ -1,4 +1,7 @@
 #include "labels/pack/novo_etipack.h"
+#include "labels/product/cmd_printacessorio.h"
+#include "orders/carrega_corrugado.h"
+#include "orders/carrega_pedido.h"
 #include "platform/processes.h"
 #include "platform/qtprinter.h"
 #include "tests/common/pdftools.h"
@@ -78,6 +81,85 @@ TEST(PackLabelPdf, EveryVolumesQrDecodesToItsPackCode)
         const QString text = pdf::text(file, page);
         EXPECT_TRUE(text.contains(QStringLiteral("Volume: %1/3").arg(page))) << text.toStdString();
         EXPECT_TRUE(text.contains(codes[page - 1]));
+    }
+}
+
+// An order with the department column and three cartons, loaded and printed as the operator does:
+// the second carton, then the third. Each page's QR is its own volume's, though the cartons'
+// entries lie after the first carton's in the pack list.
+TEST(PackLabelPdf, EveryCartonOfADepartmentOrderPrintsItsOwnVolumesQr)
+{
+    ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
+    ASSERT_FALSE(javaFolder().isEmpty()) << "no java on this machine";
+    installFontSubstitutes();
+
+    TestWorkstation ws;
+    QDir().mkpath(ws.path(QStringLiteral("tmp")));
+    ASSERT_TRUE(QFile::copy(builtQrlumoJar(), ws.path(QStringLiteral("qrlumo.jar"))));
+    QtProcesses processes;
+    QtPrinterSystem printers(ws.files);
+    Workstation station{ws.files, ws.profile, printers, ws.messages, ws.screen};
+    station.processes = &processes;
+    Program program{station, ws.form, ws.g};
+
+    struct Carton {
+        QString master, description;
+        QStringList codes;
+    };
+    const Carton cartons[] = {
+        {QStringLiteral("4402318"), QStringLiteral("TENIS CASUAL"), {"7891234500014", "7891234500021"}},
+        {QStringLiteral("4402325"), QStringLiteral("TENIS CORRIDA"),
+         {"7891234500106", "7891234500113", "7891234500120"}},
+        {QStringLiteral("4402332"), QStringLiteral("SAPATILHA"), {"7891234500205", "7891234500212"}},
+    };
+    QStringList lines{QStringLiteral("MERVALK;PEDIDO 780010;DISTRIBUIDORA"),
+                      QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;SEMANA;"
+                                     "DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO")};
+    for (const Carton& c : cartons)
+        for (int v = 1; v <= c.codes.size(); ++v)
+            lines << QStringLiteral("24;01;%1;PASSO FIRME LTDA;PRETO;%2;%3;37 38 39;2 4 6;24;32;CD CAJAMAR;%4/%5;2026;"
+                                    "VERAO;MASCULINO;01/12/2026")
+                         .arg(c.master, c.description, c.codes[v - 1])
+                         .arg(v)
+                         .arg(c.codes.size());
+    ws.write(QStringLiteral("PEDIDO 780010 CORRUGADO.txt"), lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+
+    MainForm& f = ws.form;
+    f.lblpath.caption = ws.folder();
+    f.lbljava.caption = javaFolder();
+    f.lblprinterdefault.caption = printers.current().deviceName();
+    f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+    f.cmbtipo.text = QStringLiteral("Corrugado");
+    f.txtarquivo.text = QStringLiteral("780010");
+    carrega_pedido(program);
+    ASSERT_TRUE(ws.messages.shown().empty()) << ws.messages.texts().join(u'\n').toStdString();
+    ASSERT_TRUE(f.tem_departamento);
+    ASSERT_EQ(f.cmb_referencia1.listCount(), 3);
+
+    for (const int carton : {1, 2}) {
+        const Carton& c = cartons[carton];
+        SCOPED_TRACE(c.master.toStdString());
+        f.cmb_referencia1.setListIndex(carton);
+        carrega_corrugado(program);
+        ASSERT_EQ(f.txtcodigo1.text, c.master);
+        ASSERT_EQ(f.cmb_vol2.listCount(), c.codes.size());
+        f.cmb_vol1.setListIndex(0);
+        f.cmb_vol2.setListIndex(f.cmb_vol2.listCount() - 1);
+        const qsizetype before = printers.writtenFiles().size();
+        cmd_printacessorio_Click(program);
+
+        EXPECT_TRUE(ws.messages.shown().empty()) << ws.messages.texts().join(u'\n').toStdString();
+        ASSERT_EQ(printers.writtenFiles().size(), before + 1);
+        const QString file = printers.writtenFiles().last();
+        ASSERT_EQ(pdf::pageCount(file), c.codes.size());
+        for (int page = 1; page <= c.codes.size(); ++page) {
+            SCOPED_TRACE(page);
+            EXPECT_EQ(decodeQr(pdf::rasterise(file, page, 300)), c.codes[page - 1]);
+            const QString text = pdf::text(file, page);
+            EXPECT_TRUE(text.contains(QStringLiteral("Volume: %1/%2").arg(page).arg(c.codes.size())))
+                << text.toStdString();
+            EXPECT_TRUE(text.contains(c.codes[page - 1]));
+        }
     }
 }
 

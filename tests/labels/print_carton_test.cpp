@@ -121,20 +121,103 @@ TEST_F(PrintCartonTest, TheCurrentLayoutLeavesTheWindowsFieldsAsTheyWere)
     EXPECT_EQ(f.txtdepartamento.text, departamento);
 }
 
-TEST_F(PrintCartonTest, ADepartmentCartonWithAVolumeWithoutItsCodePrintsNothing)
+// Volume 3 of a carton of four, in orders with and without the department column: a label that
+// would leave without its QR stops the whole run before the first page, and the operator is told.
+TEST(PrintCartonQr, AVolumeThatCannotHaveItsQrPrintsNothingAndSaysWhy)
 {
-    ASSERT_TRUE(f.tem_departamento);
-    // Volume 3 of the carton lost its pack code.
-    QStringList parts = f.lsteanpack.items[2].split(u'|');
-    ASSERT_EQ(parts.size(), 3);
-    parts[1].clear();
-    f.lsteanpack.items[2] = parts.join(u'|');
-    volumes("1", "4");
-    run();
-    EXPECT_EQ(java.calls().size(), 1) << "the request still starts the generator";
-    EXPECT_EQ(tw.messages.texts(), QStringList{"Erro ao Gerar o QRcode"});
-    EXPECT_TRUE(nothingPrinted());
-    EXPECT_TRUE(defaultCurrent());
+    const QString semCodigo = QStringLiteral(
+        " do Cód. Master 4402318 não tem código de pack válido no pedido (vazio, ou com \"/\", \"\\\", \"..\" ou "
+        "caractere de controle), e sem ele não há QRcode. Nenhuma etiqueta foi impressa.");
+    const QString erroQr = QStringLiteral("Erro ao Gerar o QRcode");
+    const QString codes[] = {"7891234500014", "7891234500021", "7891234500038", "7891234500045"};
+    // A generator that writes every image but that of volume 3 as text.
+    const QString textAt3 =
+        FakeJava::writesAll() + QStringLiteral("\necho text > tmp/7891234500038.jpg\n");
+    struct Case {
+        const char* name;
+        QString code3;      // the pack code of volume 3; "-" for no line of that volume
+        QString generator;  // what the stand-in generator does
+        bool started;       // the generator was started
+        QString message;
+    };
+    const Case cases[] = {
+        {"empty pack code", "", FakeJava::writesAll(), false, QStringLiteral("O volume 3/4") + semCodigo},
+        {"no line for the volume", "-", FakeJava::writesAll(), false, QStringLiteral("O volume 3/4") + semCodigo},
+        {"a slash", "7891234/500038", FakeJava::writesAll(), false, QStringLiteral("O volume 3/4") + semCodigo},
+        {"a backslash", "7891234\\500038", FakeJava::writesAll(), false, QStringLiteral("O volume 3/4") + semCodigo},
+        {"two dots", "..7891234500038", FakeJava::writesAll(), false, QStringLiteral("O volume 3/4") + semCodigo},
+        {"a control character", "7891234\x01" "500038", FakeJava::writesAll(), false,
+         QStringLiteral("O volume 3/4") + semCodigo},
+        {"only the first image made, exit 1", codes[2], FakeJava::writesOnly({codes[0]}) + "\nexit 1", true, erroQr},
+        {"every image made, exit 1", codes[2], FakeJava::writesAll() + "\nexit 1", true, erroQr},
+        {"an image that does not load", codes[2], textAt3, true, erroQr},
+    };
+    for (const bool departamento : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (departamento ? " (department)" : " (no department)"));
+            PrintDesk d{c.generator};
+            std::vector<PrintDesk::CartonLine> lines;
+            for (int v = 1; v <= 4; ++v) {
+                const QString code = v == 3 ? c.code3 : codes[v - 1];
+                if (code != QStringLiteral("-"))
+                    lines.push_back({code, QStringLiteral("%1/4").arg(v)});
+            }
+            d.cartonOrderOf(departamento, lines);
+            ASSERT_EQ(d.f.tem_departamento, departamento);
+            ASSERT_EQ(d.f.cmb_vol2.listCount(), 4);
+            ASSERT_TRUE(d.tw.messages.shown().empty()) << d.tw.messages.texts().join("|").toStdString();
+            d.volumes("1", "4");
+            d.run();
+            EXPECT_EQ(d.tw.messages.texts(), QStringList{c.message});
+            EXPECT_TRUE(d.nothingPrinted());
+            EXPECT_EQ(!d.java.calls().isEmpty(), c.started);
+            EXPECT_TRUE(d.defaultCurrent());
+        }
+    }
+}
+
+TEST(PrintCartonQr, TheMessageNamesEveryVolumeWithoutItsCodeWhateverTheVolumesChosen)
+{
+    struct Case {
+        const char* first;
+        const char* last;
+    };
+    // Volumes 2 and 4 lost their codes; the carton's generation covers them even when the run
+    // does not, so every choice is refused with the same names.
+    const Case cases[] = {{"1", "4"}, {"1", "1"}, {"3", "3"}, {"4", "4"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + " to " + c.last);
+        PrintDesk d;
+        d.cartonOrderOf(true, {{"7891234500014", "1/4"}, {"", "2/4"}, {"7891234500038", "3/4"}, {"a/b", "4/4"}});
+        d.volumes(c.first, c.last);
+        d.run();
+        ASSERT_EQ(d.tw.messages.texts().size(), 1);
+        EXPECT_TRUE(d.tw.messages.texts()[0].startsWith(
+            QStringLiteral("Os volumes 2/4 e 4/4 do Cód. Master 4402318 não têm código de pack válido no pedido")))
+            << d.tw.messages.texts()[0].toStdString();
+        EXPECT_TRUE(d.nothingPrinted());
+        EXPECT_TRUE(d.java.calls().isEmpty());
+    }
+}
+
+// A carton's volume text that gives no volume leaves nothing to choose: the print says so.
+TEST(PrintCartonQr, AVolumeTextThatGivesNoVolumeIsTold)
+{
+    for (const char* volume : {"4/2", "a/b", "4", "1/40000"}) {
+        SCOPED_TRACE(volume);
+        PrintDesk d;
+        d.cartonOrderOf(true, {{"7891234500014", QString::fromLatin1(volume)}});
+        ASSERT_EQ(d.f.cmb_vol1.listCount(), 0);
+        ASSERT_TRUE(d.tw.messages.shown().empty());
+        d.run();
+        EXPECT_EQ(d.tw.messages.texts(),
+                  QStringList{QStringLiteral("O volume do corrugado no pedido (\"%1\") não indica nenhum volume a "
+                                             "imprimir. Nenhuma etiqueta foi impressa.")
+                                  .arg(QString::fromLatin1(volume))});
+        EXPECT_TRUE(d.nothingPrinted());
+        EXPECT_TRUE(d.java.calls().isEmpty());
+        EXPECT_TRUE(d.defaultCurrent());
+    }
 }
 
 struct Print100x40Test : ::testing::Test, PrintDesk {};

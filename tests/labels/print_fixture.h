@@ -12,6 +12,7 @@
 #include <QMap>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 // Texts in failure messages as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -125,6 +126,28 @@ struct PrintDesk {
                          .arg(QString::fromLatin1(eans[v - 1]))
                          .arg(v);
         order(kCorrugado, QStringLiteral("780003"), QStringLiteral("CORRUGADO"), lines);
+    }
+    // A carton of master "4402318" with or without the department column: one line per entry of
+    // lines, each a pack code and its volume text ("3/4").
+    struct CartonLine {
+        QString code, volume;
+    };
+    void cartonOrderOf(bool departamento, const std::vector<CartonLine>& entries)
+    {
+        QStringList lines{QStringLiteral("MERVALK;PEDIDO 780004;DISTRIBUIDORA")};
+        if (departamento)
+            lines << QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;SEMANA;"
+                                    "DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO");
+        else
+            lines << QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;PRE PACK;GRADE;QTDE GRADE;TOTAL;"
+                                    "SEMANA;DESTINO;VOLUME");
+        for (const CartonLine& e : entries)
+            lines << (departamento ? QStringLiteral("24;01;4402318;PASSO FIRME LTDA;PRETO;TENIS CASUAL MASCULINO;%1;"
+                                                    "37 38 39;2 4 6;24;32;CD CAJAMAR;%2;2026;VERAO;MASCULINO;01/12/2026")
+                                   : QStringLiteral("24;01;4402318;PASSO FIRME LTDA;PRETO;TENIS CASUAL MASCULINO;%1;"
+                                                    "4402318P24;37 38 39;2 4 6;24;32;CD CAJAMAR;%2"))
+                         .arg(e.code, e.volume);
+        order(kCorrugado, QStringLiteral("780004"), QStringLiteral("CORRUGADO"), lines);
     }
     void volumes(const QString& first, const QString& last)
     {

@@ -87,11 +87,12 @@ TEST(GeraQrCode, DestinationDoublesEveryBackslashAndRequestEscapesXml)
                              "   <destino>D:\\\\P&amp;Q\\\\tmp\\\\</destino>\r\n</pack>\r\n</qrcode>\r\n"));
 }
 
-// Volumes 3 to 5 of an order with the department header: positions 2, 3 and 4 of the pack list.
+// Volumes 3 to 5 of a carton of an order with the department header. Another carton's two
+// entries come first in the pack list, so the carton's own entries are not at positions v - 1.
 struct DepartmentCase {
     const char* name;
-    bool present[3];       // images already in tmp for positions 2, 3, 4
-    const char* writes;    // codes the generator writes, blank-separated
+    bool present[3];       // images already in tmp for volumes 3, 4, 5
+    QString writes;        // shell body of the generator
     bool started;
     bool result;
 };
@@ -99,20 +100,25 @@ struct DepartmentCase {
 TEST(GeraQrCode, DepartmentOrderGeneratesOnlyWhenAnImageOfTheRangeIsMissing)
 {
     const DepartmentCase cases[] = {
-        {"all present: no generator", {true, true, true}, "", false, true},
-        {"middle missing, generator makes it", {true, false, true}, "C3", true, true},
-        {"middle missing, generator makes the others", {true, false, true}, "C2 C4", true, false},
+        {"all present: no generator", {true, true, true}, QString(), false, true},
+        // The old images are deleted before generating: the generator must make them all again.
+        {"middle missing, generator makes only it", {true, false, true}, FakeJava::writesOnly({"C3"}), true, false},
+        {"middle missing, generator makes every image", {true, false, true}, FakeJava::writesAll(), true, true},
+        {"middle missing, generator makes the others", {true, false, true}, FakeJava::writesOnly({"C2", "C4"}), true,
+         false},
+        {"generator makes every image and fails", {false, false, false}, FakeJava::writesAll() + "\nexit 1", true,
+         false},
+        {"generator makes the first and fails", {false, false, false}, FakeJava::writesOnly({"C2"}) + "\nexit 1", true,
+         false},
     };
     for (const DepartmentCase& c : cases) {
         SCOPED_TRACE(c.name);
-        QStringList writes = QString::fromLatin1(c.writes).split(u' ', Qt::SkipEmptyParts);
-        QrFixture fx(FakeJava::writesOnly(writes));
+        QrFixture fx(c.writes);
         fx.ws.form.tem_departamento = true;
-        // Position 4 carries another master code: the request still lists it.
         fillCarton(fx.ws.form, kMaster,
-                   {kMaster + QStringLiteral("|C0|1/5"), kMaster + QStringLiteral("|C1|2/5"),
-                    kMaster + QStringLiteral("|C2|3/5"), kMaster + QStringLiteral("|C3|4/5"),
-                    QStringLiteral("9999999|C4|5/5")},
+                   {QStringLiteral("9999999|X1|1/2"), QStringLiteral("9999999|X2|2/2"), kMaster + QStringLiteral("|C0|1/5"),
+                    kMaster + QStringLiteral("|C1|2/5"), kMaster + QStringLiteral("|C4|5/5"),
+                    kMaster + QStringLiteral("|C2|3/5"), kMaster + QStringLiteral("|C3|4/5")},
                    3, 5);
         const char* codes[] = {"C2", "C3", "C4"};
         for (int i = 0; i < 3; ++i)
@@ -123,7 +129,7 @@ TEST(GeraQrCode, DepartmentOrderGeneratesOnlyWhenAnImageOfTheRangeIsMissing)
         EXPECT_EQ(fx.run(), c.result);
         EXPECT_EQ(!fx.java.calls().isEmpty(), c.started);
         if (c.started) {
-            EXPECT_EQ(fx.requested(), (QStringList{"C2", "C3", "C4"}));
+            EXPECT_EQ(fx.requested(), (QStringList{"C2", "C3", "C4"})) << "the carton's own codes, in volume order";
             EXPECT_FALSE(fx.image(QStringLiteral("other"))) << "old images are deleted before generating";
         } else {
             EXPECT_FALSE(fx.ws.exists(QStringLiteral("tmp/qr.xml")));
@@ -136,28 +142,41 @@ struct ListCase {
     const char* name;
     QStringList pack;
     QString writes;  // shell body of the generator
+    bool started;
     QStringList requested;
     bool result;
 };
 
-TEST(GeraQrCode, OrderWithoutDepartmentListsTheCartonsCodesAndTestsTheFirst)
+// A carton of volumes 1 and 2; the list also holds another carton's entries.
+TEST(GeraQrCode, OrderWithoutDepartmentListsTheCartonsCodesInVolumeOrderAndNeedsEveryImage)
 {
     const QString other = QStringLiteral("5500001");
     const ListCase cases[] = {
-        {"two master codes, first image made",
+        {"two master codes, every image made",
+         {other + "|X1|1/2", kMaster + "|C2|2/2", other + "|X2|2/2", kMaster + "|C1|1/2"}, FakeJava::writesAll(),
+         true, {"C1", "C2"}, true},
+        {"two master codes, only the first image made",
          {other + "|X1|1/2", kMaster + "|C1|1/2", other + "|X2|2/2", kMaster + "|C2|2/2"},
-         FakeJava::writesOnly({"C1"}), {"C1", "C2"}, true},
+         FakeJava::writesOnly({"C1"}), true, {"C1", "C2"}, false},
         {"two master codes, all but the first made",
          {other + "|X1|1/2", kMaster + "|C1|1/2", kMaster + "|C2|2/2"},
-         FakeJava::writesAllBut({"C1"}), {"C1", "C2"}, false},
-        {"duplicates give two blocks", {kMaster + "|C1|1/2", kMaster + "|C1|2/2"}, FakeJava::writesAll(),
+         FakeJava::writesAllBut({"C1"}), true, {"C1", "C2"}, false},
+        {"every image made, generator fails", {kMaster + "|C1|1/2", kMaster + "|C2|2/2"},
+         FakeJava::writesAll() + "\nexit 1", true, {"C1", "C2"}, false},
+        {"the first image made, generator fails", {kMaster + "|C1|1/2", kMaster + "|C2|2/2"},
+         FakeJava::writesOnly({"C1"}) + "\nexit 3", true, {"C1", "C2"}, false},
+        {"duplicates give two blocks", {kMaster + "|C1|1/2", kMaster + "|C1|2/2"}, FakeJava::writesAll(), true,
          {"C1", "C1"}, true},
-        {"no code of the carton: generator runs, result false", {other + "|X1|1/1"}, FakeJava::writesAll(), {},
+        {"generator writes nothing", {kMaster + "|C1|1/2", kMaster + "|C2|2/2"}, QString(), true, {"C1", "C2"},
          false},
-        {"generator writes nothing", {kMaster + "|C1|1/1"}, QString(), {"C1"}, false},
-        {"unsafe code listed, first safe code decides", {kMaster + "|../C0|1/2", kMaster + "|C1|2/2"},
-         FakeJava::writesOnly({"C1"}), {"../C0", "C1"}, true},
-        {"only unsafe codes", {kMaster + "|a/b|1/2", kMaster + "|..|2/2"}, FakeJava::writesAll(), {"a/b", ".."},
+        {"no code of the carton", {other + "|X1|1/2", other + "|X2|2/2"}, FakeJava::writesAll(), false, {}, false},
+        {"a volume without an entry", {kMaster + "|C1|1/2"}, FakeJava::writesAll(), false, {}, false},
+        {"a volume whose code is empty", {kMaster + "|C1|1/2", kMaster + "||2/2"}, FakeJava::writesAll(), false, {},
+         false},
+        {"unsafe code listed", {kMaster + "|../C0|1/2", kMaster + "|C1|2/2"}, FakeJava::writesOnly({"C1"}), false, {},
+         false},
+        {"only unsafe codes", {kMaster + "|a/b|1/2", kMaster + "|..|2/2"}, FakeJava::writesAll(), false, {}, false},
+        {"a control character", {kMaster + "|C1|1/2", kMaster + "|C\x01" "2|2/2"}, FakeJava::writesAll(), false, {},
          false},
     };
     for (const ListCase& c : cases) {
@@ -167,9 +186,10 @@ TEST(GeraQrCode, OrderWithoutDepartmentListsTheCartonsCodesAndTestsTheFirst)
         fx.keepImage(QStringLiteral("stale"));
 
         EXPECT_EQ(fx.run(), c.result);
-        EXPECT_EQ(fx.java.calls().size(), 1);
+        EXPECT_EQ(fx.java.calls().size(), c.started ? 1 : 0);
         EXPECT_EQ(fx.requested(), c.requested);
-        EXPECT_FALSE(fx.image(QStringLiteral("stale")));
+        // Nothing is deleted for a carton that cannot have its images.
+        EXPECT_EQ(fx.image(QStringLiteral("stale")), !c.started);
     }
 }
 
@@ -201,15 +221,16 @@ TEST(GeraQrCode, DepartmentOrderTakesAFileThatIsNoImageAsMissingAndAnEmptyCodeAs
 {
     struct Case {
         const char* name;
-        QString codeAt4;     // the pack code of volume 4 (position 3)
+        QString codeAt4;     // the pack code of volume 4
         bool textAt4;        // a file of text already stands under that code's name
         const char* writes;  // codes the generator writes
+        bool started;
         bool result;
     };
     const Case cases[] = {
-        {"an old file that is no image is made again", "C3", true, "C2 C3 C4", true},
-        {"an empty code in the range: the generator runs, the run fails", "", false, "C2 C4", false},
-        {"a code that names no file of tmp fails alike", "../C3", false, "C2 C4", false},
+        {"an old file that is no image is made again", "C3", true, "C2 C3 C4", true, true},
+        {"an empty code in the range: nothing is made, the run fails", "", false, "C2 C4", false, false},
+        {"a code that names no file of tmp fails alike", "../C3", false, "C2 C4", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -226,8 +247,11 @@ TEST(GeraQrCode, DepartmentOrderTakesAFileThatIsNoImageAsMissingAndAnEmptyCodeAs
             fx.ws.write(QStringLiteral("tmp/C3.jpg"), QStringLiteral("not a jpeg"));
 
         EXPECT_EQ(fx.run(), c.result);
-        EXPECT_EQ(fx.java.calls().size(), 1) << "the request starts the generator";
-        EXPECT_EQ(fx.requested(), (QStringList{"C2", c.codeAt4, "C4"}));
+        EXPECT_EQ(fx.java.calls().size(), c.started ? 1 : 0);
+        if (c.started)
+            EXPECT_EQ(fx.requested(), (QStringList{"C2", c.codeAt4, "C4"}));
+        else
+            EXPECT_TRUE(fx.image(QStringLiteral("C2")) && fx.image(QStringLiteral("C4"))) << "nothing deleted";
     }
 }
 

@@ -27,47 +27,6 @@ struct RealGenerator : ::testing::Test {
     QtProcesses processes;
 };
 
-TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
-{
-    const QString master = QStringLiteral("4402318");
-    // Byte 0x81 is no character of the code page; it keeps its own value, as the program reads it.
-    const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("PRE-PACK 12&A"), QStringLiteral("0001"),
-                            QStringLiteral("PP") + QChar(0x81) + u'1'};
-    QStringList pack;
-    for (int i = 0; i < codes.size(); ++i)
-        pack << master + u'|' + codes[i] + QStringLiteral("|%1/3").arg(i + 1);
-    pack << master + QStringLiteral("|../fora|3/3");  // refused, and nothing lands outside tmp
-    pack << master + QStringLiteral("|C") + QChar(0x01) + QStringLiteral("|3/3");  // refused alone
-    fillCarton(ws.form, master, pack, 1, 3);
-
-    ASSERT_TRUE(Gera_QrCode(ws.program));
-
-    for (const QString& code : codes) {
-        SCOPED_TRACE(code.toStdString());
-        const QImage image(ws.path(QStringLiteral("tmp/") + code + QStringLiteral(".jpg")), "JPEG");
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), image.height());
-        EXPECT_GT(qGray(image.pixel(2, 2)), 200) << "white quiet zone";
-        EXPECT_EQ(decodeQr(image), code);
-    }
-    EXPECT_FALSE(ws.exists(QStringLiteral("fora.jpg")));
-    // Only the images are left: the temporary names were renamed.
-    EXPECT_EQ(QDir(ws.path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::Hidden).size(), codes.size() + 1);
-}
-
-TEST_F(RealGenerator, ExitsNonZeroWhenAnImageCannotBeMade)
-{
-    const QByteArray request = requisicaoQr({QStringLiteral("C1")}, ws.path(QStringLiteral("missing/")));
-    ws.writeBytes(QStringLiteral("tmp/qr.xml"), request);
-
-    QProcess java;
-    java.setWorkingDirectory(ws.folder());
-    java.start(javaFolder() + QStringLiteral("/java"), {QStringLiteral("-jar"), QStringLiteral("qrlumo.jar")});
-    ASSERT_TRUE(java.waitForFinished(60000));
-    EXPECT_EQ(java.exitStatus(), QProcess::NormalExit);
-    EXPECT_NE(java.exitCode(), 0);
-}
-
 // Runs the generator in the program folder as the program does; its exit code and what it said.
 struct GeneratorRun {
     int exitCode = -1;
@@ -82,6 +41,59 @@ GeneratorRun runGenerator(const TestWorkstation& ws)
     EXPECT_TRUE(java.waitForFinished(60000));
     return {java.exitStatus() == QProcess::NormalExit ? java.exitCode() : -1,
             QString::fromUtf8(java.readAllStandardError())};
+}
+
+TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
+{
+    const QString master = QStringLiteral("4402318");
+    // Byte 0x81 is no character of the code page; it keeps its own value, as the program reads it.
+    const QStringList codes{QStringLiteral("7891234500017"), QStringLiteral("PRE-PACK 12&A"), QStringLiteral("0001"),
+                            QStringLiteral("PP") + QChar(0x81) + u'1'};
+    // Another carton's entries first, and the carton's own out of their volume order.
+    QStringList pack{QStringLiteral("5500001|X1|1/4"), QStringLiteral("5500001|X2|2/4")};
+    for (const int i : {2, 0, 3, 1})
+        pack << master + u'|' + codes[i] + QStringLiteral("|%1/4").arg(i + 1);
+    fillCarton(ws.form, master, pack, 1, 4);
+
+    ASSERT_TRUE(Gera_QrCode(ws.program));
+
+    for (const QString& code : codes) {
+        SCOPED_TRACE(code.toStdString());
+        const QImage image(ws.path(QStringLiteral("tmp/") + code + QStringLiteral(".jpg")), "JPEG");
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), image.height());
+        EXPECT_GT(qGray(image.pixel(2, 2)), 200) << "white quiet zone";
+        EXPECT_EQ(decodeQr(image), code);
+    }
+    // Only the images and the request are left: the temporary names were renamed.
+    EXPECT_EQ(QDir(ws.path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::Hidden).size(), codes.size() + 1);
+}
+
+// The program never asks for such codes; the generator still refuses each alone.
+TEST_F(RealGenerator, RefusesAlonePackCodesThatNameNoFileOfTmp)
+{
+    ws.writeBytes(QStringLiteral("tmp/qr.xml"),
+                  requisicaoQr({QStringLiteral("C1"), QStringLiteral("../fora"), QStringLiteral("C") + QChar(0x01)},
+                               ws.path(QStringLiteral("tmp")) + u'/'));
+    const GeneratorRun run = runGenerator(ws);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("code skipped: \"../fora\""))) << run.errors.toStdString();
+    EXPECT_EQ(decodeQr(QImage(ws.path(QStringLiteral("tmp/C1.jpg")), "JPEG")), QStringLiteral("C1"));
+    EXPECT_FALSE(ws.exists(QStringLiteral("fora.jpg")));
+    EXPECT_EQ(QDir(ws.path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "the request and C1's image";
+}
+
+TEST_F(RealGenerator, ExitsNonZeroWhenAnImageCannotBeMade)
+{
+    const QByteArray request = requisicaoQr({QStringLiteral("C1")}, ws.path(QStringLiteral("missing/")));
+    ws.writeBytes(QStringLiteral("tmp/qr.xml"), request);
+
+    QProcess java;
+    java.setWorkingDirectory(ws.folder());
+    java.start(javaFolder() + QStringLiteral("/java"), {QStringLiteral("-jar"), QStringLiteral("qrlumo.jar")});
+    ASSERT_TRUE(java.waitForFinished(60000));
+    EXPECT_EQ(java.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(java.exitCode(), 0);
 }
 
 TEST_F(RealGenerator, WritesOnlyIntoTheProgramFoldersTmp)

@@ -64,3 +64,28 @@ TEST(QtProcessesTest, WhatAProgramLeavesRunningEndsWithIt)
         ::kill(child, SIGKILL);
     EXPECT_TRUE(gone) << "the program's own child outlived it";
 }
+
+TEST(QtProcessesTest, OnlyASuccessStatusIsAnEndWithoutFailure)
+{
+    const struct {
+        const char* name;
+        const char* body;
+        Processes::Wait want;
+    } cases[] = {
+        {"exit 0", "exit 0", Processes::Wait::Ended},
+        {"exit 1", "exit 1", Processes::Wait::Failed},
+        {"exit 255", "exit 255", Processes::Wait::Failed},
+        {"killed by a signal", "kill -9 $$", Processes::Wait::Failed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestWorkstation t;
+        t.write(QStringLiteral("run.sh"), QStringLiteral("#!/bin/sh\n") + QString::fromLatin1(c.body) + u'\n');
+        QFile::setPermissions(t.path(QStringLiteral("run.sh")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QtProcesses processes;
+        const auto id = processes.start(t.path(QStringLiteral("run.sh")), {}, t.folder());
+        ASSERT_TRUE(id.has_value());
+        EXPECT_EQ(processes.wait(*id, 30s), c.want);
+        EXPECT_EQ(processes.wait(*id, 30s), Processes::Wait::Unknown) << "an ended process is forgotten";
+    }
+}

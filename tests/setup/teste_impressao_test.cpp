@@ -279,6 +279,32 @@ TEST_F(TestePrint, PackWithoutAVolumeOrAJavaFolderPrintsNothing)
     }
 }
 
+TEST_F(TestePrint, PackOfACartonWhoseVolumeGivesNoVolumeSaysSoAndPrintsNothing)
+{
+    cartonOrder();
+    for (const char* volume : {"4/2", "x/1"}) {
+        SCOPED_TRACE(volume);
+        tw.messages.clear();
+        order(kCorrugado, QStringLiteral("780005"), QStringLiteral("CORRUGADO"),
+              {QStringLiteral("MERVALK;PEDIDO 780005;DISTRIBUIDORA"),
+               QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;SEMANA;"
+                              "DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO"),
+               QStringLiteral("24;01;4402318;PASSO FIRME LTDA;PRETO;TENIS CASUAL MASCULINO;7891234500010;37 38 39;"
+                              "2 4 6;24;32;CD CAJAMAR;%1;2026;VERAO;MASCULINO;01/12/2026")
+                   .arg(QString::fromLatin1(volume))});
+        ASSERT_EQ(f.cmb_vol1.listCount(), 0);
+        auto d = typed<FrmMargensPackZPL>({"3", "3"});
+        d->cmd_teste_Click();
+        EXPECT_EQ(tw.messages.texts(),
+                  QStringList{QStringLiteral("O volume do corrugado no pedido (\"%1\") não indica nenhum volume a "
+                                             "imprimir. Nenhuma etiqueta foi impressa.")
+                                  .arg(QString::fromLatin1(volume))});
+        EXPECT_TRUE(printed().empty());
+        EXPECT_EQ(chosen.openDocument(), nullptr);
+        EXPECT_TRUE(defaultCurrent());
+    }
+}
+
 }  // namespace
 
 namespace {
