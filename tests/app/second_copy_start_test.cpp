@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,4 +112,27 @@ TEST(SecondCopyStartTest, AStartRemovesAKilledPrintsUnfinishedFileAndKeepsARunni
     EXPECT_EQ(running.exitCode(), 0);
     EXPECT_EQ(pdf::pageCount(done.mid(9)), 1);
     EXPECT_EQ(hidden(printed, QStringLiteral("*")), QStringList{QFileInfo(done.mid(9)).fileName()});
+}
+
+// "&Sair" while the other copy keeps the folder past the wait: the operator is told, the file
+// stays as it was, and the program still ends.
+TEST(SecondCopyStartTest, SairThatNeverGetsItsTurnTellsTheOperator)
+{
+    TestWorkstation t;
+    t.files.setSaveLockWait(std::chrono::milliseconds(200));
+    t.writeBytes(QStringLiteral("Pendrova.ini"), kSaved);
+    const int other = ::open(QFile::encodeName(t.folder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    t.form.txtarquivo.text = QStringLiteral("1400099999");
+    bool ended = false;
+    MainWindowEvents events;
+    events.endProgram = [&] { ended = true; };
+    cmd_sair_Click(t.program, events);
+    ::close(other);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), kSaved);
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{QStringLiteral("Não foi possível gravar o arquivo ") + t.path(QStringLiteral("Pendrova.ini")) +
+                          QStringLiteral(": outro programa está gravando este arquivo; tente de novo em instantes.")});
 }
