@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "form/grid.h"
 #include "platform/errors.h"
+#include "platform/qtprinter.h"
 #include "platform/vb.h"
 #include "settings/keys.h"
 #include "settings/printers.h"
@@ -120,10 +121,13 @@ void Form_Load(Program& p)
     MainForm& f = p.form;
     FileSystem& files = p.ws.files;
 
-    // What a save killed half-way left beside the settings file or the QR request.
+    // What a save or a print killed half-way left beside the settings file, the QR request or
+    // the printed files. Another copy of the program may share the folder: what its running
+    // saves and prints hold stays.
     tryStep([&] {
         files.removeSaveLeftovers(files.programFolder());
         files.removeSaveLeftovers(FileSystem::join(files.programFolder(), QStringLiteral("tmp")));
+        QtPrinterSystem::removeUnfinishedFiles(files);
     });
     // 1. The promotion caption and field.
     tryStep([&] {

@@ -1,6 +1,7 @@
 #include "platform/filesystem.h"
 
 #include "platform/codepage.h"
+#include "platform/filelocks.h"
 
 #include <QDir>
 #include <QFile>
@@ -422,18 +423,19 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
 
     const QByteArray real = QFile::encodeName(target);
     QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    // Marked as a running save until renamed, so that a start of another copy of the program
+    // sharing the folder does not take it for a leftover.
+    FileInWriting file;
+    int created = EEXIST;
+    for (int attempt = 0; created == EEXIST && attempt < 100; ++attempt) {
         temporary = QFile::encodeName(target + kSaving + randomSuffix());
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return failed(errno);
+        created = file.create(temporary, 0666);
     }
-    if (fd < 0)
-        return failed(EEXIST);
+    if (created != 0)
+        return failed(created);
+    const int fd = file.fd();
     auto abandon = [&](int errorNumber) {
-        if (fd >= 0)
-            ::close(fd);
+        file.release();
         ::unlink(temporary.constData());
         return failed(errorNumber);
     };
@@ -449,17 +451,26 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
     if (allowed < size) {
         if (fault_->onWrite)
             fault_->onWrite(allowed);
-        return abandon(fault_->errorNumber);
+        if (fault_->errorNumber != 0)
+            return abandon(fault_->errorNumber);
+        if (const int error = writeAll(fd, bytes.constData() + allowed, size - allowed))
+            return abandon(error);
     }
     // Every byte on the disk before the old file goes: a full disk may only tell at the flush.
     if (::fsync(fd) != 0)
         return abandon(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return abandon(errno);
-    if (::rename(temporary.constData(), real.constData()) != 0)
-        return abandon(errno);
+    if (const int error = file.close())
+        return abandon(error);
+    if (::rename(temporary.constData(), real.constData()) != 0) {
+        const int error = errno;
+        // The folder is there: what went is the new file, removed by someone else meanwhile.
+        if (error == ENOENT && QFileInfo(QFileInfo(target).path()).isDir()) {
+            abandon(error);
+            return WriteResult{target, QStringLiteral("o arquivo temporário da gravação foi apagado por outro programa")};
+        }
+        return abandon(error);
+    }
+    file.release();
     // The new name on the disk as well; the file is written whatever this answers.
     const int folder = ::open(QFile::encodeName(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
@@ -471,9 +482,5 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
 
 void FileSystem::removeSaveLeftovers(const QString& folder) const
 {
-    const QDir dir(resolve(folder));
-    const QString pattern = u'*' + kSaving + QString(kSuffixLength, u'?');
-    for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (matches(e, pattern))
-            QFile::remove(dir.filePath(e));
+    removeUnheldFiles(resolve(folder), u'*' + kSaving + QString(kSuffixLength, u'?'));
 }

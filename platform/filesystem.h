@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -57,8 +58,11 @@ public:
     // to the disk and the close succeeded: readers see the old file or the new one, and a failed
     // write leaves the old one as it was and no temporary file behind.
     [[nodiscard]] WriteResult writeBytes(const QString& path, const QByteArray& bytes) const;
-    // Removes the temporary files that a save killed half-way left in a folder.
+    // Removes the temporary files that a save killed half-way left in a folder; those of saves
+    // still running (in another copy of the program sharing the folder) stay.
     void removeSaveLeftovers(const QString& folder) const;
+    // How long a save waits for another process's save of the same folder to end.
+    std::chrono::milliseconds saveLockWait() const { return saveLockWait_; }
     // The reason text for an error number of the system.
     static QString reasonOf(int errorNumber);
     // Writes every byte to an open file, going on after an interrupted or short write: 0, or the
@@ -67,18 +71,22 @@ public:
 
     // Tests only: a write fails with this error number once the bytes written reach the limit,
     // as a disk that fills up would. The hook is called at that moment with the bytes written so
-    // far (it may stop the process there, as a kill would). Empty: writes go through.
+    // far (it may stop the process there, as a kill would); with no error number the write goes
+    // on after the hook, as a slow disk would. Empty: writes go through.
     struct WriteFault {
         qint64 failAfterBytes = 0;
         int errorNumber = 0;
         std::function<void(qint64 written)> onWrite;
     };
     void setWriteFault(std::optional<WriteFault> fault) { fault_ = std::move(fault); }
+    // Tests only: a shorter wait for a busy folder.
+    void setSaveLockWait(std::chrono::milliseconds wait) { saveLockWait_ = wait; }
 
 private:
     QString programFolder_;
     QString drivesFolder_;
     std::optional<WriteFault> fault_;
+    std::chrono::milliseconds saveLockWait_{5000};
 };
 
 template <class F>

@@ -1,6 +1,7 @@
 #include "platform/profilefile.h"
 
 #include "platform/codepage.h"
+#include "platform/filelocks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -273,9 +274,15 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
         return {path, FileSystem::reasonOf(ENOENT)};
     if (info.isDir())
         return {path, FileSystem::reasonOf(EISDIR)};
+    // From the read to the rename no other process saves in this folder: a save of another copy
+    // of the program would otherwise put back what it read before this one.
+    const FolderLock lock(info.path(), files_.saveLockWait());
+    if (lock.state() == FolderLock::State::Busy)
+        return {path, QStringLiteral("outro programa está gravando este arquivo; tente de novo em instantes")};
+    const QFileInfo current(path);
     const auto bytes = files_.readBytes(file);
     // A file that is there but cannot be read must not be replaced by the keys being written.
-    if (!bytes && info.exists())
+    if (!bytes && current.exists())
         return {path, QStringLiteral("o arquivo atual não pode ser lido")};
     auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
 

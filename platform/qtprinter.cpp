@@ -1,6 +1,7 @@
 #include "platform/qtprinter.h"
 
 #include "platform/errors.h"
+#include "platform/filelocks.h"
 #include "platform/filesystem.h"
 
 #include <QDateTime>
@@ -61,9 +62,11 @@ public:
     {
         path_ = path;
         shownAs_ = shownAs;
-        const QByteArray name = QFile::encodeName(path);
-        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        return opened(errno);
+        // Marked while it is written, so that a start of another copy of the program sharing the
+        // folder leaves it alone; what a killed print left is not marked.
+        const int error = marked_.create(QFile::encodeName(path), 0644);
+        fd_ = marked_.takeFd();
+        return opened(error);
     }
 
     bool createTemporary(const QString& pattern)
@@ -96,6 +99,7 @@ public:
             failed(errno);
             return false;
         }
+        marked_.release();
         path_.clear();
         return true;
     }
@@ -110,6 +114,7 @@ public:
             QIODevice::close();
         if (!path_.isEmpty())
             ::unlink(QFile::encodeName(path_).constData());
+        marked_.release();
         path_.clear();
         buffer_.clear();
     }
@@ -158,6 +163,7 @@ private:
     QString shown() const { return QDir::toNativeSeparators(shownAs_.isEmpty() ? path_ : shownAs_); }
 
     int fd_ = -1;
+    FileInWriting marked_;
     QString path_;
     QString shownAs_;
     QString error_;
@@ -482,7 +488,15 @@ QtPrinterSystem::QtPrinterSystem(const FileSystem& files) : files_(files)
 
 QtPrinterSystem::~QtPrinterSystem() = default;
 
-QString QtPrinterSystem::outputFolder() const { return files_.resolve(QStringLiteral("impressos")); }
+QString QtPrinterSystem::outputFolder() const { return outputFolder(files_); }
+
+QString QtPrinterSystem::outputFolder(const FileSystem& files) { return files.resolve(QStringLiteral("impressos")); }
+
+void QtPrinterSystem::removeUnfinishedFiles(const FileSystem& files)
+{
+    // The hidden names partName() gives.
+    removeUnheldFiles(outputFolder(files), QStringLiteral(".etiquetas-*.pdf.part"));
+}
 
 int QtPrinterSystem::count() const { return static_cast<int>(names_.size()); }
 

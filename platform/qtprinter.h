@@ -23,6 +23,10 @@ public:
 
     // The folder the file printer writes into.
     QString outputFolder() const;
+    static QString outputFolder(const FileSystem& files);
+    // Removes the unfinished PDF files that a killed print left there; those of prints still
+    // running (in another copy of the program sharing the folder) stay.
+    static void removeUnfinishedFiles(const FileSystem& files);
     // The PDF files the file printer has written in this run, oldest first.
     const QStringList& writtenFiles() const { return written_; }
 
