@@ -380,8 +380,10 @@ QStringList FileSystem::list(const QString& folder, const QString& pattern) cons
         // A plain ASCII name is matched as it is read; only the others are decoded first.
         const int ascii = asciiLength(name);
         if (ascii >= 0) {
-            if (matchesWildcards(name, ascii, pattern) && listsAsFile(real, name, type))
-                found.push_back({QString::fromLatin1(name, ascii), QString::fromLatin1(name, ascii)});
+            if (matchesWildcards(name, ascii, pattern) && listsAsFile(real, name, type)) {
+                const QString text = QString::fromLatin1(name, ascii);
+                found.push_back({text, text});
+            }
             return;
         }
         const QString entry = decodeName(name);
