@@ -8,6 +8,7 @@
 #include "form/program.h"
 #include "platform/filesystem.h"
 #include "platform/heap.h"
+#include "platform/language.h"
 #include "platform/processes.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
 {
     keepHeapWarm();
     QApplication application(argc, argv);
+    language::installQtTranslations();
     installFontSubstitutes();
     // The program folder is the executable's folder, as the settings and order files expect.
     FileSystem files(QCoreApplication::applicationDirPath());

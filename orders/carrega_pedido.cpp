@@ -78,7 +78,7 @@ void carrega_pedido(Program& p)
     QString nome;
     if (family)
         for (const QString& candidate : f.filelist.items)
-            if (vb::UCase(candidate).contains(qs(family->word))) {
+            if (vb::UCase(FileSystem::nameText(candidate)).contains(qs(family->word))) {
                 nome = candidate;
                 break;
             }
@@ -166,7 +166,7 @@ void carrega_pedido(Program& p)
         f.List1.addItem(collapsed);
     }
 
-    reportSkipped(p, caminho, nome, skipped);
+    reportSkipped(p, caminho, FileSystem::nameText(nome), skipped);
 
     if (referencias.listCount() > 0) {
         referencias.setListIndex(0);

@@ -42,6 +42,10 @@ QString randomSuffix()
     return s;
 }
 
+// Where the bytes of a name that is not UTF-8 are kept: U+DC80..U+DCFF, lone low surrogates,
+// which no UTF-8 name decodes to.
+constexpr char16_t kRawByte = 0xDC00;
+
 bool isDrivePath(const QString& p)
 {
     return p.size() >= 2 && p[1] == u':' && p[0].isLetter();
@@ -50,7 +54,7 @@ bool isDrivePath(const QString& p)
 bool exists(const QString& path)
 {
     struct stat st;
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    return ::stat(FileSystem::encodeName(path).constData(), &st) == 0;
 }
 
 // Calls take(raw name, type) for every entry of a folder but "." and "..", names only, in the
@@ -58,7 +62,7 @@ bool exists(const QString& path)
 template <class Take>
 bool forEachEntry(const QString& folder, Take take)
 {
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(FileSystem::encodeName(folder).constData());
     if (!dir)
         return false;
     while (const dirent* e = ::readdir(dir)) {
@@ -148,7 +152,7 @@ QString firstSpellingByName(const QString& folder, const QString& part)
             spelling[i] = QChar(choices[i][at[i]]);
         struct stat st;
         // lstat: a link counts as the entry it is, as in a listing, whatever it points to.
-        if (::lstat(QFile::encodeName(prefix + spelling).constData(), &st) == 0 && (found.isNull() || spelling < found))
+        if (::lstat(FileSystem::encodeName(prefix + spelling).constData(), &st) == 0 && (found.isNull() || spelling < found))
             found = spelling;
         qsizetype i = 0;
         for (; i < part.size(); ++i) {
@@ -170,7 +174,7 @@ bool listsAsFile(const QString& folder, const char* name, unsigned char type)
     if (type != DT_LNK && type != DT_UNKNOWN)
         return true;
     struct stat st;
-    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    const QByteArray path = FileSystem::encodeName(folder) + '/' + name;
     if (::stat(path.constData(), &st) == 0)
         return !S_ISDIR(st.st_mode);
     return type == DT_LNK || ::lstat(path.constData(), &st) == 0;
@@ -240,7 +244,7 @@ QString FileSystem::resolve(const QString& path) const
                     const int ascii = asciiLength(name);
                     if (ascii >= 0 && ascii != part.size())
                         return;
-                    const QString e = QFile::decodeName(name);
+                    const QString e = decodeName(name);
                     if (e.compare(part, Qt::CaseInsensitive) == 0 && (found.isNull() || e < found))
                         found = e;
                 });
@@ -256,14 +260,14 @@ QString FileSystem::resolve(const QString& path) const
 
 bool FileSystem::fileExists(const QString& path) const
 {
-    const QFileInfo info(resolve(path));
-    return info.exists() && info.isFile();
+    struct stat st;
+    return ::stat(encodeName(resolve(path)).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool FileSystem::folderExists(const QString& path) const
 {
-    const QFileInfo info(resolve(path));
-    return info.exists() && info.isDir();
+    struct stat st;
+    return ::stat(encodeName(resolve(path)).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool FileSystem::createFolder(const QString& path) const
@@ -325,28 +329,98 @@ bool FileSystem::matches(const QString& name, const QString& pattern)
     return matchesWildcards(name.utf16(), static_cast<int>(name.size()), pattern);
 }
 
+QString FileSystem::decodeName(const QByteArray& raw)
+{
+    QString text = QString::fromUtf8(raw);
+    // What UTF-8 cannot read (or reads into other bytes) is kept byte for byte.
+    if (text.toUtf8() == raw)
+        return text;
+    text.clear();
+    text.reserve(raw.size());
+    for (const char c : raw) {
+        const auto b = static_cast<unsigned char>(c);
+        text += b < 0x80 ? QChar(b) : QChar(char16_t(kRawByte + b));
+    }
+    return text;
+}
+
+QByteArray FileSystem::encodeName(const QString& name)
+{
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t u = name[i].unicode();
+        if (u < kRawByte + 0x80 || u > kRawByte + 0xFF || (i > 0 && name[i - 1].isHighSurrogate()))
+            continue;
+        out += name.sliced(from, i - from).toUtf8();
+        out += static_cast<char>(u - kRawByte);
+        from = i + 1;
+    }
+    if (from == 0)
+        return name.toUtf8();
+    return out + name.sliced(from).toUtf8();
+}
+
+QString FileSystem::nameText(const QString& name)
+{
+    const bool raw = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.unicode() >= kRawByte + 0x80 && c.unicode() <= kRawByte + 0xFF;
+    });
+    return raw ? cp1252::decode(encodeName(name)) : name;
+}
+
 QStringList FileSystem::list(const QString& folder, const QString& pattern) const
 {
     // Names are matched as they are read; only the few that match are looked at further.
     const QString real = resolve(folder);
-    QStringList out;
+    struct Listed {
+        QString text, name;
+    };
+    std::vector<Listed> found;
     forEachEntry(real, [&](const char* name, unsigned char type) {
         // A plain ASCII name is matched as it is read; only the others are decoded first.
         const int ascii = asciiLength(name);
-        const bool match = ascii >= 0 ? matchesWildcards(name, ascii, pattern) : matches(QFile::decodeName(name), pattern);
-        if (match && listsAsFile(real, name, type))
-            out << QFile::decodeName(name);
+        if (ascii >= 0) {
+            if (matchesWildcards(name, ascii, pattern) && listsAsFile(real, name, type)) {
+                const QString text = QString::fromLatin1(name, ascii);
+                found.push_back({text, text});
+            }
+            return;
+        }
+        const QString entry = decodeName(name);
+        const QString text = nameText(entry);
+        if (matches(text, pattern) && listsAsFile(real, name, type))
+            found.push_back({text, entry});
     });
-    std::sort(out.begin(), out.end(), byName);
+    std::sort(found.begin(), found.end(), [](const Listed& a, const Listed& b) {
+        return a.text != b.text ? byName(a.text, b.text) : a.name < b.name;
+    });
+    QStringList out;
+    out.reserve(qsizetype(found.size()));
+    for (Listed& l : found)
+        out << std::move(l.name);
     return out;
 }
 
 std::optional<QByteArray> FileSystem::readBytes(const QString& path) const
 {
-    QFile f(resolve(path));
-    if (!f.open(QIODevice::ReadOnly))
+    // Opened by the name's own bytes, which Qt's file names cannot always spell.
+    const int fd = ::open(encodeName(resolve(path)).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    return f.readAll();
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::optional<QByteArray> bytes;
+    {
+        QFile f;
+        if (f.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            bytes = f.readAll();
+    }
+    ::close(fd);
+    return bytes;
 }
 
 std::optional<QStringList> FileSystem::readLines(const QString& path) const

@@ -41,10 +41,19 @@ public:
     bool createFolder(const QString& path) const;
     bool deleteFile(const QString& path) const;
 
-    // Names of the files in a folder that match a pattern of "*" and "?" (letter case ignored),
-    // sorted by name. Matched here, never by a shell.
+    // Names of the files in a folder whose text (nameText) matches a pattern of "*" and "?"
+    // (letter case ignored), sorted by that text. Matched here, never by a shell.
     QStringList list(const QString& folder, const QString& pattern) const;
     static bool matches(const QString& name, const QString& pattern);
+
+    // A name as the system gives it. One in UTF-8 is its text; any other (a name copied from a
+    // Windows share in its code page) keeps each byte above ASCII as a lone surrogate
+    // U+DC80..U+DCFF, so the file opens by the very bytes it was listed with.
+    static QString decodeName(const QByteArray& raw);
+    static QByteArray encodeName(const QString& name);
+    // The text of such a name as the workstation reads it: the bytes of one that is not UTF-8 in
+    // Windows-1252; any other name as it is.
+    static QString nameText(const QString& name);
 
     std::optional<QByteArray> readBytes(const QString& path) const;
     // Text lines in Windows-1252; a line ends at CR LF, CR or LF.

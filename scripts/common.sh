@@ -8,7 +8,7 @@ JOBS=${JOBS:-$(nproc)}
 
 PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libzxing-dev libzxing-core-java default-jdk-headless
   poppler-utils fonts-liberation fonts-crosextra-carlito

@@ -13,6 +13,15 @@ QString QtFolderPicker::browse(Owner owner, const QString& title, const QString&
     const QString at = !local.isEmpty() && QFileInfo(local).isDir()
                            ? local
                            : QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString folder = QFileDialog::getExistingDirectory(parent, title, at, QFileDialog::ShowDirsOnly);
+    QFileDialog dialog(parent, title, at);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // Modal to its owner alone: the main window stays usable while the browser is up, as it is
+    // while the printer-parameters dialog is.
+    if (parent)
+        dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QString folder = dialog.selectedFiles().value(0);
     return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder);
 }

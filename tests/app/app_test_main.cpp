@@ -1,3 +1,5 @@
+#include "platform/language.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,5 +9,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Qt's own texts as the program shows them.
+    language::installQtTranslations();
     return RUN_ALL_TESTS();
 }

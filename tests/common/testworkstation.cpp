@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <unistd.h>
 
 TestWorkstation::TestWorkstation(const QStringList& printerNames, int defaultPrinter)
     : files(dir.path()),
@@ -23,6 +25,16 @@ void TestWorkstation::writeBytes(const QString& name, const QByteArray& bytes) c
     QFile f(p);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+bool TestWorkstation::writeRawName(const QByteArray& name, const QByteArray& bytes) const
+{
+    const QByteArray p = QFile::encodeName(folder()) + '/' + name;
+    const int fd = ::open(p.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && written;
 }
 
 QByteArray TestWorkstation::readBytes(const QString& name) const

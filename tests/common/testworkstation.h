@@ -34,6 +34,9 @@ struct TestWorkstation {
     // Writes a file under the program folder; text goes out in Windows-1252.
     void write(const QString& name, const QString& text) const;
     void writeBytes(const QString& name, const QByteArray& bytes) const;
+    // Writes a file in the program folder under a name given as the bytes the folder holds (one
+    // that Qt's file names cannot spell, such as a name in Windows-1252); false when it failed.
+    bool writeRawName(const QByteArray& name, const QByteArray& bytes) const;
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
 };

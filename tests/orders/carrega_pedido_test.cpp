@@ -2,6 +2,7 @@
 #include "orders/carrega_corrugado.h"
 #include "orders/orderline.h"
 #include "orders/ret_codcomplemento.h"
+#include "platform/codepage.h"
 #include "platform/vb.h"
 #include "settings/keys.h"
 #include "settings/settings.h"
@@ -66,6 +67,38 @@ TEST_F(OrderSearch, FindsTheFileOfTheNumberAndFamily)
             // The number as typed, blanks around it included.
             EXPECT_EQ(readSetting(t.ws, ini::kConfig, "arquivo"), c.numero);
         }
+    }
+}
+
+// A file copied from a Windows share keeps its name in the share's code page: it is read by the
+// name the folder lists, so it neither fails as gone nor hides behind it the next file of the
+// number, and messages name it as the workstation reads it.
+TEST_F(OrderSearch, AFileNamedInWindows1252IsReadByTheNameItIsListedWith)
+{
+    const QStringList windows = {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("W013"),
+                                 QStringLiteral("1;PRETO;36")};
+    ASSERT_TRUE(t.writeRawName("PEDIDO 900013 FRENTE \xE7\xE3o.txt", cp1252::encode(windows.join("\r\n"))));
+    order(QStringLiteral("PEDIDO 900013 FRENTE.txt"), {QStringLiteral("ORVENNA"), QStringLiteral("H"), frenteLine("U013")});
+    ASSERT_TRUE(t.writeRawName("PEDIDO 900014 ACESSORIO \xC9.txt", cp1252::encode(QStringLiteral("X\r\nH\r\n") + acessorioLine("A014"))));
+
+    struct Case {
+        QString tipo, numero;
+        QString firstKey;
+        QStringList messages;
+    } const cases[] = {
+        {kFrente, "900013", "W013 | SAPATO | PRETO",
+         {"Linhas ignoradas no arquivo PEDIDO 900013 FRENTE ção.txt:\nlinha 4: faltam campos"}},
+        {kAcessorio, "900014", "A014 | BOLSA | AZUL", {}},
+        {kFrente, "900014", {}, {"O arquivo não foi localizado... "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.numero + " / " + c.tipo).toStdString());
+        t.messages.clear();
+        f.cmb_referencia.clear();
+        load(c.tipo, c.numero);
+        EXPECT_EQ(shown(), c.messages);
+        EXPECT_EQ(f.cmb_referencia.items.value(0), c.firstKey);
+        EXPECT_EQ(f.cmd_printacessorio.visible, !c.firstKey.isEmpty());
     }
 }
 

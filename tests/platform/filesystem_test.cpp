@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sys/stat.h>
 
 TEST(FileSystemTest, NamesAreFoundWithoutRegardToCaseExactFirst)
@@ -133,4 +134,46 @@ TEST(FileSystemTest, APartInAnotherCaseIsFoundInItsFolder)
     };
     for (const auto& r : rows)
         EXPECT_EQ(t.files.resolve(QString::fromUtf8(r.name)), f + u'/' + QString::fromUtf8(r.real)) << r.name;
+}
+
+// A name that is not UTF-8 (a file copied from a Windows share keeps its name in the share's code
+// page) is matched on its Windows-1252 text and opens by the bytes the folder holds.
+TEST(FileSystemTest, ANameThatIsNotUtf8IsMatchedOnItsTextAndOpensByItsBytes)
+{
+    TestWorkstation t;
+    struct {
+        QByteArray raw;  // the name's bytes in the folder
+        const char* pattern;
+        const char* text;  // how the name reads (UTF-8 here)
+    } rows[] = {
+        /* 0 Windows-1252 */ {"PEDIDO 900013 FRENTE \xE7\xE3o.txt", "*900013*ÇÃO.TXT", "PEDIDO 900013 FRENTE ção.txt"},
+        /* 1 UTF-8 */ {"PEDIDO 900014 FRENTE \xC3\xA7\xC3\xA3o.txt", "*900014*ção.txt", "PEDIDO 900014 FRENTE ção.txt"},
+        /* 2 bytes the code page leaves undefined */ {"900015 \x81\x9D.txt", "*900015 \xC2\x81?.txt", "900015 \xC2\x81\xC2\x9D.txt"},
+        /* 3 UTF-8 cut short */ {"900016 \xC3.txt", "*900016 Ã.txt", "900016 Ã.txt"},
+        /* 4 a valid UTF-8 pair before an invalid byte */ {"900017 \xC3\xA7\xE7.txt", "*Ã§ç*", "900017 Ã§ç.txt"},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i)
+        ASSERT_TRUE(t.writeRawName(rows[i].raw, "linha " + QByteArray::number(int(i)))) << i;
+
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
+        SCOPED_TRACE(i);
+        const QStringList listed = t.files.list(t.folder(), QString::fromUtf8(r.pattern));
+        ASSERT_EQ(listed.size(), 1);
+        EXPECT_EQ(FileSystem::nameText(listed[0]), QString::fromUtf8(r.text));
+        const QString path = FileSystem::join(t.folder(), listed[0]);
+        EXPECT_TRUE(t.files.fileExists(path));
+        EXPECT_EQ(t.files.readLines(path), QStringList{"linha " + QString::number(i)});
+        // Written the workstation's way and in another letter case, it is the same file.
+        QString other = FileSystem::join(t.folder().replace(u'/', u'\\'), listed[0]);
+        other.replace(QStringLiteral("txt"), QStringLiteral("TXT"));
+        EXPECT_EQ(t.files.readBytes(other), "linha " + QByteArray::number(int(i)));
+    }
+    // A folder of such a name is listed and searched as any other.
+    ASSERT_EQ(::mkdir((QFile::encodeName(t.folder()) + "/Pedidos \xC9").constData(), 0755), 0);
+    ASSERT_TRUE(t.writeRawName("Pedidos \xC9/1400050831_FRENTE.txt", "x"));
+    const QString pedidos = FileSystem::join(t.folder(), FileSystem::decodeName("PEDIDOS \xC9"));
+    EXPECT_TRUE(t.files.folderExists(pedidos));
+    EXPECT_EQ(t.files.list(pedidos, QStringLiteral("*0831*.txt")), QStringList{"1400050831_FRENTE.txt"});
+    EXPECT_EQ(FileSystem::encodeName(FileSystem::decodeName("Pedidos \xC9")), "Pedidos \xC9");
 }

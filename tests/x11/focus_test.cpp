@@ -6,6 +6,7 @@
 #include "app/qtmessages.h"
 #include "app/wiring.h"
 #include "settings/printers.h"
+#include "setup/qtfolderpicker.h"
 #include "setup/setupdialogs.h"
 #include "tests/app/qtprint.h"
 #include "tests/common/testworkstation.h"
@@ -15,11 +16,13 @@
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRect>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -345,6 +348,62 @@ TEST_F(Focus, OpeningAListWithTheMouseIsNoLostFocusOnlyLeavingItIs)
     EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("SAPATO SOCIAL"));
     for (const auto& seen : answerer.seen)
         ADD_FAILURE() << "message: " << qPrintable(seen.text);
+}
+
+// The folder browser of the printer-parameters dialog holds that dialog only: the main window
+// takes a real click and real keys while the browser is up, and the dialog takes neither.
+TEST_F(Focus, TheFolderBrowserLeavesTheMainWindowToTheKeyboard)
+{
+    QtFolderPicker picker;
+    ws.folderPicker = &picker;
+    Answerer answerer;
+    dialogs->openParametros();
+    FrmParametroImpressoraView* view = dialogs->parametros();
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(waitFor([&] { return isActive(view); }));
+    auto* pedido = child<QLineEdit>(QStringLiteral("txtarquivo"));
+    auto* sair = view->findChild<QPushButton*>(QStringLiteral("cmd_sair"));
+    const QRect pedidoOnScreen(pedido->mapToGlobal(QPoint(0, 0)), pedido->size());
+
+    // Run inside the browser's own loop: each step waits for the manager's answer.
+    bool browserActive = false, mainActive = false, dialogStayed = false;
+    QString typed;
+    QPointer<QWidget> owner;
+    bool done = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* browser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (done || !browser || !browser->isVisible())
+            return;
+        done = true;
+        owner = browser->parentWidget();
+        browserActive = waitFor([&] { return isActive(browser); });
+        // Both out of the way of the order number, so the click lands on it.
+        for (QWidget* w : {static_cast<QWidget*>(view), static_cast<QWidget*>(browser)}) {
+            if (w->frameGeometry().intersects(pedidoOnScreen))
+                w->move(pedidoOnScreen.right() + 40, w->y());
+        }
+        QTest::qWait(100);
+        click(pedido);
+        mainActive = waitFor([&] { return isActive(window.get()) && QApplication::focusWidget() == pedido; });
+        typeText(QStringLiteral("900013"));
+        waitFor([&] { return pedido->text() == QStringLiteral("900013"); }, 2000);
+        typed = pedido->text();
+        click(sair);
+        QTest::qWait(200);
+        dialogStayed = dialogs->parametros() == view;
+        browser->reject();
+    });
+    poll.start(10);
+    view->findChild<QPushButton*>(QStringLiteral("CMD_GETPATH"))->click();
+    poll.stop();
+
+    ASSERT_TRUE(done);
+    EXPECT_EQ(owner.data(), view);
+    EXPECT_TRUE(browserActive) << "active: " << activeX();
+    EXPECT_TRUE(mainActive) << "active: " << activeX() << ", focus " << qPrintable(focusName());
+    EXPECT_EQ(typed, QStringLiteral("900013"));
+    EXPECT_TRUE(dialogStayed) << "the dialog took the click on its \"&Sair\" under the browser";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "platform/language.h"
 #include "tests/x11/xsession.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     int result = 1;
     {
         QApplication app(argc, argv);
+        // Qt's own texts as the program shows them.
+        language::installQtTranslations();
         if (!x.startWindowManager(&error)) {
             std::fprintf(stderr, "No window manager for the focus tests: %s\n", qPrintable(error));
             return 77;
