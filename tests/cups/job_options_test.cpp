@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,10 +57,7 @@ TEST(JobOptionsTest, AQueueThatPrintsBothSidesByDefaultGetsOneSidedJobsOfTheDraw
     QTemporaryDir device;
     ASSERT_TRUE(device.isValid());
     // The server's file device writes as its own user.
-    QFile::setPermissions(device.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                             QFileDevice::ReadOther | QFileDevice::WriteOther |
-                                             QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                             QFileDevice::WriteGroup | QFileDevice::ExeGroup);
+    ASSERT_EQ(::chmod(QFile::encodeName(device.path()).constData(), 0777), 0);
     const QString driver = twoSidedDriver(device.path());
     ASSERT_FALSE(driver.isEmpty());
     const QString output = device.path() + QStringLiteral("/saida.ps");

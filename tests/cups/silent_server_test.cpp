@@ -9,8 +9,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <signal.h>
 
