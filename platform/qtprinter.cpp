@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/filelocks.h"
 #include "platform/filesystem.h"
+#include "platform/printserver.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,11 +16,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinterInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <cups/cups.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -176,51 +175,6 @@ QString partName(const QString& file)
     return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
 }
 
-// What keeps a CUPS queue from taking a job now, in the operator's words; empty when nothing.
-// The list of printers is read at start-up, so a queue it offers may have gone since.
-QString queueProblem(const QString& queue)
-{
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-    if (!dest)
-        return QStringLiteral("a fila de impressão não existe mais neste computador");
-    auto option = [&](const char* name) {
-        return QString::fromUtf8(cupsGetOption(name, dest->num_options, dest->options));
-    };
-    const QString accepting = option("printer-is-accepting-jobs");
-    const QString state = option("printer-state");
-    const QString message = option("printer-state-message");
-    cupsFreeDests(1, dest);
-    QString problem;
-    if (accepting.compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0)
-        problem = QStringLiteral("a fila de impressão não está aceitando trabalhos");
-    else if (state == QStringLiteral("5"))  // IPP "stopped": jobs would wait there unprinted
-        problem = QStringLiteral("a fila de impressão está parada");
-    if (!problem.isEmpty() && !message.trimmed().isEmpty())
-        problem += QStringLiteral(" (") + message.trimmed() + u')';
-    return problem;
-}
-
-// Hands a whole PDF to a queue; the reason it was refused, or empty.
-QString handOver(const QString& queue, const QString& file, QSizeF pageMm)
-{
-    // The page as drawn, never fitted to the queue's default paper.
-    const QByteArray media = QStringLiteral("Custom.%1x%2mm")
-                                 .arg(QString::number(pageMm.width(), 'f', 2), QString::number(pageMm.height(), 'f', 2))
-                                 .toLatin1();
-    cups_option_t* options = nullptr;
-    int count = cupsAddOption("media", media.constData(), 0, &options);
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), QFile::encodeName(file).constData(),
-                                   "etiquetas", count, options);
-    cupsFreeOptions(count, options);
-    if (job > 0)
-        return {};
-    const QString refused = QString::fromUtf8(cupsLastErrorString());
-    // The queue's own state names the cause best: it may have gone or stopped taking jobs.
-    if (const QString problem = queueProblem(queue); !problem.isEmpty())
-        return problem;
-    return QStringLiteral("a fila de impressão recusou o trabalho (%1)").arg(refused);
-}
-
 QFont toQFont(const PrinterFont& f)
 {
     QFont q(f.name);
@@ -271,7 +225,7 @@ protected:
         // file printer keeps it under its own name, a queue is handed it when it is whole.
         file_ = std::make_unique<CheckedFile>();
         if (isQueue()) {
-            if (const QString problem = queueProblem(deviceName()); !problem.isEmpty()) {
+            if (const QString problem = printserver::queueProblem(deviceName()); !problem.isEmpty()) {
                 fail(problem);
                 return;
             }
@@ -365,7 +319,7 @@ protected:
             return;
         }
         if (isQueue()) {
-            const QString problem = handOver(deviceName(), file_->path(), pageSizeMm());
+            const QString problem = printserver::handOver(deviceName(), file_->path(), pageSizeMm());
             file_->discard();
             file_.reset();
             if (!problem.isEmpty())
@@ -476,9 +430,10 @@ private:
 QtPrinterSystem::QtPrinterSystem(const FileSystem& files) : files_(files)
 {
     installFontSubstitutes();
-    names_ = QPrinterInfo::availablePrinterNames();
+    const printserver::Queues queues = printserver::queues();
+    names_ = queues.names;
     names_ << kFilePrinterName;
-    const QString def = QPrinterInfo::defaultPrinterName();
+    const QString def = queues.defaultName;
     current_ = def.isEmpty() ? static_cast<int>(names_.size()) - 1 : std::max(0, static_cast<int>(names_.indexOf(def)));
     for (const QString& n : names_) {
         const bool isFile = n == kFilePrinterName;

@@ -5,27 +5,14 @@
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
 #include "tests/common/testworkstation.h"
+#include "tests/cups/privateserver.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-// An administration tool of the private cupsd (CUPS_SERVER names it); its output when it failed.
-QString admin(const QString& tool, const QStringList& arguments)
-{
-    QString program = QStringLiteral("/usr/sbin/") + tool;
-    if (!QFile::exists(program))
-        program = tool;
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, arguments);
-    p.waitForFinished(30000);
-    return p.exitCode() == 0 ? QString() : tool + QStringLiteral(": ") + QString::fromLocal8Bit(p.readAll());
-}
 
 Picture logo()
 {

@@ -2,8 +2,9 @@
 # Runs a command beside a private CUPS server that has one cups-pdf queue,
 # "Etiquetas_PDF_<pid>" (in ETIQUETAS_CUPS_QUEUE).
 # The server lives in a temporary folder, listens only on its own socket, and is stopped by its
-# process id when the command ends. The command sees CUPS_SERVER and ETIQUETAS_CUPS_PDF_OUT (the
-# folder where the queue's PDF files arrive).
+# process id when the command ends. The command sees CUPS_SERVER, ETIQUETAS_CUPS_PDF_OUT (the
+# folder where the queue's PDF files arrive) and ETIQUETAS_CUPSD_PID (the server's process id, for
+# tests that make it stop answering).
 set -euo pipefail
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -86,5 +87,5 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 /usr/sbin/lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-export ETIQUETAS_CUPS_PDF_OUT="$dir/out" ETIQUETAS_CUPS_QUEUE="$queue"
+export ETIQUETAS_CUPS_PDF_OUT="$dir/out" ETIQUETAS_CUPS_QUEUE="$queue" ETIQUETAS_CUPSD_PID="$pid"
 "$@"
