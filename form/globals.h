@@ -24,7 +24,9 @@ struct Globals {
     float fator_correcao = 1.1f;  // barcode width factor
 
     // What the order loads last told and the loads of the same order that follow do not repeat:
-    // the number the disk refused to remember, the lines left out of the file.
+    // the number the disk refused to remember, the lines left out of the file, the lines of an
+    // item left out of the size grid.
     std::optional<QString> refusedOrderNumber;
     std::optional<QString> toldSkippedLines;
+    std::optional<QString> toldGridFull;
 };

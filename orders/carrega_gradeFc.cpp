@@ -5,6 +5,9 @@
 #include "orders/orderline.h"
 #include "platform/vb.h"
 
+#include <cmath>
+#include <optional>
+
 namespace {
 
 // Where the fields after the description sit in a box-front line of each length; -1: none.
@@ -43,6 +46,16 @@ void fill(MainForm& f, const QStringList& c, const FrenteLayout& l)
     f.txtpromocao.text = c.at(l.promocao);
 }
 
+// "Adicionar" goes into every size of the item, so only a whole number a cell can hold is
+// added; a fraction is not rounded as an order quantity is.
+std::optional<int> incrementOf(const QString& text)
+{
+    const auto v = vb::parseNumber(text);
+    if (!v || std::floor(*v) != *v || *v < 0 || *v > 32767)
+        return std::nullopt;
+    return static_cast<int>(*v);
+}
+
 }  // namespace
 
 void carrega_gradeFc(Program& p)
@@ -58,6 +71,7 @@ void carrega_gradeFc(Program& p)
     f.pctimage.picture = Picture{};
     const auto key = splitKey(f.cmb_referencia.text);
     int matches = 0;
+    int semCelula = 0;
     if (key) {
         for (const QString& line : f.List1.items) {
             const QStringList c = vb::Split(line, QStringLiteral(";"));
@@ -72,11 +86,13 @@ void carrega_gradeFc(Program& p)
                 f.Label7[k].caption = c.at(2);
                 f.txtnumero[k].text = c.at(0);
             } else {
-                warnGridFull(p);
+                ++semCelula;
             }
             ++matches;
         }
     }
+    // One warning for the load, however many lines found no cell.
+    warnGridFull(p, semCelula);
     EXIBE_ITENS(p);
     pega_imagem(p);
 }
@@ -87,7 +103,7 @@ void EXIBE_ITENS(Program& p)
     int incremento = 0;
     bool incrementoValido = true;
     if (f.Frame2.visible && !vb::Trim(f.txtlote.text).isEmpty()) {
-        const auto v = wholeQuantity(f.txtlote.text);
+        const auto v = incrementOf(f.txtlote.text);
         incrementoValido = v.has_value();
         incremento = v.value_or(0);
     }
@@ -118,7 +134,8 @@ void EXIBE_ITENS(Program& p)
 
     if (!incrementoValido)
         p.ws.messages.show(QStringLiteral("O valor de Adicionar (") + f.txtlote.text +
-                               QStringLiteral(") não é um número inteiro válido; as quantidades ficaram as do pedido."),
+                               QStringLiteral(") não é um número inteiro de 0 a 32767; as quantidades ficaram as "
+                                              "do pedido."),
                            mb::Exclamation);
     if (!semAcrescimo.isEmpty())
         p.ws.messages.show(QStringLiteral("A quantidade somada ao valor de Adicionar passaria de 32767 nos tamanhos ") +

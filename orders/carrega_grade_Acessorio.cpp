@@ -42,6 +42,7 @@ void carrega_grade_Acessorio(Program& p)
     if (!key)
         return;
     int count = 0;
+    int semCelula = 0;
     bool placed = false;
     for (const QString& line : f.List1.items) {
         const QStringList c = vb::Split(line, QStringLiteral(";"));
@@ -65,7 +66,8 @@ void carrega_grade_Acessorio(Program& p)
             }
         }
         if (!placed)
-            warnGridFull(p);
+            ++semCelula;
         ++count;
     }
+    warnGridFull(p, semCelula);
 }

@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 
 #include <QSet>
+#include <functional>
 
 namespace {
 
@@ -19,24 +20,52 @@ const QString kAtencao = QStringLiteral("ATENÇÃO!!!");
 struct SkippedLine {
     int number;  // line of the file, from 1
     bool tooFewFields;
+    QString tamanho;     // the size of a kept line, when its family has one
+    QString quantidade;  // the quantity of a kept line, as the file holds it
 };
 
+// The lines of one kind, at most ten named, then how many more.
+QString namedLines(const QList<const SkippedLine*>& lines, const std::function<QString(const SkippedLine&)>& name)
+{
+    constexpr int kNamed = 10;
+    QString text;
+    for (int i = 0; i < lines.size() && i < kNamed; ++i)
+        text += QStringLiteral("\nlinha ") + QString::number(lines[i]->number) + name(*lines[i]);
+    if (lines.size() > kNamed)
+        text += QStringLiteral("\ne mais ") + QString::number(lines.size() - kNamed) + QStringLiteral(" linha(s)");
+    return text;
+}
+
 // One message per load, however many lines were named, and none for the loads of the same file
-// that the moves through the order fields bring after it.
+// that the moves through the order fields bring after it. A line kept with a quantity past the
+// 16-bit range is part of the order; only its labels will not print, and the message says so.
 void reportSkipped(Program& p, const QString& path, const QString& fileName, const QList<SkippedLine>& skipped)
 {
     if (skipped.isEmpty()) {
         p.g.toldSkippedLines.reset();
         return;
     }
-    constexpr int kNamed = 10;
-    QString text = QStringLiteral("Linhas ignoradas no arquivo ") + fileName + QStringLiteral(":");
-    for (int i = 0; i < skipped.size() && i < kNamed; ++i)
-        text += QStringLiteral("\nlinha ") + QString::number(skipped[i].number) +
-                (skipped[i].tooFewFields ? QStringLiteral(": faltam campos")
-                                         : QStringLiteral(": quantidade fora do intervalo de -32768 a 32767"));
-    if (skipped.size() > kNamed)
-        text += QStringLiteral("\ne mais ") + QString::number(skipped.size() - kNamed) + QStringLiteral(" linha(s)");
+    QList<const SkippedLine*> leftOut, notPrinted;
+    for (const SkippedLine& s : skipped)
+        (s.tooFewFields ? leftOut : notPrinted).append(&s);
+    QStringList parts;
+    if (!leftOut.isEmpty())
+        parts << QStringLiteral("Linhas ignoradas no arquivo ") + fileName + u':' +
+                     namedLines(leftOut, [](const SkippedLine&) -> QString {
+                         return QStringLiteral(": faltam campos");
+                     });
+    if (!notPrinted.isEmpty())
+        parts << QStringLiteral("Quantidades que não serão impressas no arquivo ") + fileName + u':' +
+                     namedLines(notPrinted, [](const SkippedLine& s) -> QString {
+                         const QString tamanho = vb::Trim(s.tamanho);
+                         const QString fora = QStringLiteral(": a quantidade ") + vb::Trim(s.quantidade) +
+                                              QStringLiteral(" passa do intervalo de -32768 a 32767");
+                         if (tamanho.isEmpty())
+                             return fora + QStringLiteral(" e não será impressa");
+                         return QStringLiteral(", tamanho ") + tamanho + fora +
+                                QStringLiteral("; este tamanho não será impresso");
+                     });
+    const QString text = parts.join(QStringLiteral("\n\n"));
     const QString told = path + u'\n' + text;
     if (p.g.toldSkippedLines == told)
         return;
@@ -142,13 +171,13 @@ void carrega_pedido(Program& p)
             continue;
         // A line the loaders cannot read whole is left out rather than half shown.
         if (fields.size() < family->minFields) {
-            skipped.append({n + 1, true});
+            skipped.append({n + 1, true, {}, {}});
             continue;
         }
         // Every number is a quantity; a fraction is rounded where a whole number is needed. Only
         // one past the 16-bit range cannot be printed, and the line still belongs to the order.
         if (!wholeQuantity(fields.at(0)))
-            skipped.append({n + 1, false});
+            skipped.append({n + 1, false, family->letter == "A" ? fields.at(2) : QString(), fields.at(0)});
 
         QString key;
         if (family->letter == "A")

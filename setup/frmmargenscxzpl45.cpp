@@ -49,11 +49,12 @@ void FrmMargensCxZPL45::testPrint()
     setBrandLetter(p_);
 
     const int i = testemargens::firstPrintableSize(p_);
+    UnprintedLabels unprinted;
     if (i >= 0) {
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");
         // One full row, whatever the cell's quantity.
-        tryStep([&] {
+        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
             Imprime_40_45_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text), vb::Trim(f.txtcor.text),
                             vb::Right(f.txtcodigo.text, 3), QString(f.lblmaster.caption), QString(f.lblbarra.caption),
                             QString(f.Label7[i].caption), QString(f.txtpreco.text), 2, vb::Trim(f.txtpromocao.text),
@@ -61,4 +62,5 @@ void FrmMargensCxZPL45::testPrint()
         });
     }
     endRun(p_);
+    tellUnprinted(p_, unprinted);
 }

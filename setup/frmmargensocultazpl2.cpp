@@ -43,17 +43,18 @@ void FrmMargensOcultaZPL2::testPrint()
     g.coluna_etiqueta = 1;
 
     // The type is read now, not when the dialog opened; one full row either way.
+    UnprintedLabels unprinted;
     if (f.cmbtipo.text == QStringLiteral("Oculta")) {
         const int i = testemargens::firstPrintableSize(p_);
         if (i >= 0)
-            tryStep([&] {
+            layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
                 Imprime_Oculta_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text),
                                        vb::Right(f.txtcodigo.text, 3), QString(f.lblmaster.caption),
                                        QString(f.lblbarra.caption), QString(f.Label7[i].caption), 2,
                                        vb::Trim(f.txtcor.text));
             });
     } else {
-        tryStep([&] {
+        layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
             Imprime_Acessorio_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                                       vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
                                       QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),
@@ -62,4 +63,5 @@ void FrmMargensOcultaZPL2::testPrint()
         });
     }
     endRun(p_);
+    tellUnprinted(p_, unprinted);
 }

@@ -21,9 +21,10 @@ enum class SizeLayout { BoxFront, Hidden };
 
 const QString kSemPreco = QStringLiteral("0,00");
 
-// The filled size cells in grid order, one layout call each. False when a size without its
-// codes, or a printer that lost the document, stopped the run.
-bool printSizes(Program& p, SizeLayout layout)
+// The filled size cells in grid order, one layout call each; a size whose symbol was refused
+// goes into unprinted. False when a size without its codes, or a printer that lost the document,
+// stopped the run.
+bool printSizes(Program& p, SizeLayout layout, UnprintedLabels& unprinted)
 {
     MainForm& f = p.form;
     Globals& g = p.g;
@@ -43,11 +44,12 @@ bool printSizes(Program& p, SizeLayout layout)
             p.ws.messages.show(QStringLiteral("Erro - 1012 - Código Master - Contate Suporte "));
             return false;
         }
-        // A quantity that is no 16-bit number drops this call only, as does a refused barcode.
-        tryStep([&] {
+        // A quantity that is no 16-bit number drops this call only; a refused barcode drops it
+        // too, and is told after the run.
+        const QString master = f.lblmaster.caption, barra = f.lblbarra.caption;
+        const QString tamanho = f.Label7[i].caption;
+        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(tamanho), barra, [&] {
             const QString referencia = vb::Right(f.txtcodigo.text, 3);
-            const QString master = f.lblmaster.caption, barra = f.lblbarra.caption;
-            const QString tamanho = f.Label7[i].caption;
             if (layout == SizeLayout::BoxFront) {
                 const int16_t qte = vb::CInt(f.txtnumero[i].text);
                 Imprime_40_45_2(p, g.codigo_marca, QString(f.txtdescricao.text), vb::Trim(f.txtcor.text), referencia,
@@ -81,10 +83,12 @@ bool printBoxFront(Program& p)
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("FC")); });
     g.coluna_etiqueta = 1;
-    const bool complete = printSizes(p, SizeLayout::BoxFront);
+    UnprintedLabels unprinted;
+    const bool complete = printSizes(p, SizeLayout::BoxFront, unprinted);
     // Also after the 1012 stop: the labels drawn so far are printed and the default printer
     // comes back, rather than a job left open on the chosen printer.
     endRun(p);
+    tellUnprinted(p, unprinted);
     return complete;
 }
 
@@ -106,8 +110,10 @@ bool printHidden(Program& p)
     setBrandLetter(p);
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("OCULTA")); });
-    const bool complete = printSizes(p, SizeLayout::Hidden);
+    UnprintedLabels unprinted;
+    const bool complete = printSizes(p, SizeLayout::Hidden, unprinted);
     endRun(p);
+    tellUnprinted(p, unprinted);
     return complete;
 }
 
@@ -127,7 +133,8 @@ bool printAccessory(Program& p)
     setBrandLetter(p);
     if (vb::Trim(f.txtpreco.text).isEmpty())
         f.txtpreco.text = kSemPreco;
-    tryStep([&] {
+    UnprintedLabels unprinted;
+    layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
         const int16_t qte = vb::CInt(f.TXTPARES.text);
         Imprime_Acessorio_40_20_2(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                                   vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
@@ -136,6 +143,7 @@ bool printAccessory(Program& p)
                                   QString(f.txtpromocao.text));
     });
     endRun(p);
+    tellUnprinted(p, unprinted);
     return true;
 }
 

@@ -99,6 +99,7 @@ void Eti100_40_1(Program& program, const QString& M_TIPO, const QString& m_descr
         return false;
     };
 
+    drawSymbolBeforeLabels(program, m_codbar, m_qte);
     for (int n = 1; n <= m_qte; ++n) {
         try {
             QStringList digits;

@@ -128,6 +128,7 @@ void Imprime_40_45_2(Program& program, const QString& M_TIPO, const QString& m_d
     // The price is measured at the first label; every label of the call prints it alike, and each
     // row sets its whole font, so what the measuring left set is never printed with.
     std::optional<PriceWidths> measured;
+    drawSymbolBeforeLabels(program, m_codbar, m_qte);
     const Columns at{g.margem_caixa_col1, g.margem_caixa_col2, g.margem_caixa_topo};
     printTwoAcross(printer, g.coluna_etiqueta, m_qte, at, [&](double X, double Y) {
         printer.setFontBold(false);

@@ -124,6 +124,7 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
     };
 
     std::optional<PriceWidths> measured;
+    drawSymbolBeforeLabels(program, m_codbar, m_qte);
     const Columns at{g.margem_oculta_col1, g.margem_oculta_col2, g.margem_oculta_topo};
     printTwoAcross(printer, g.coluna_etiqueta, m_qte, at, [&](double X, double Y) {
         const auto draw = [&](const Row& e, double x, double y) {

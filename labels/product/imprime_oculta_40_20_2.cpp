@@ -87,6 +87,7 @@ void Imprime_Oculta_40_20_2(Program& program, const QString& M_TIPO, const QStri
         return false;
     };
 
+    drawSymbolBeforeLabels(program, m_codbar, m_qte);
     const Columns at{g.margem_oculta_col1 + kLeftOffset, g.margem_oculta_col2 + kRightOffset, g.margem_oculta_topo};
     printTwoAcross(printer, g.coluna_etiqueta, m_qte, at, [&](double X, double Y) {
         drawElements(printer, kLabel, X, Y, holds, [&](const Row& e, double x, double y) {

@@ -79,6 +79,7 @@ bool print100x40Branch(Program& p)
     // The label's own height, so a page left by an earlier run (20 mm hidden labels) cuts nothing.
     onPrinter(p, {userPaper(), width(kRowWidth), height(k100x40Height), fontName(g.fonte_etiqueta)});
     setBrandLetter(p);
+    UnprintedLabels unprinted;
     for (int i = 0; i < MainForm::kSizeCells && !documentFailed(p); ++i) {
         if (vb::Trim(f.txtnumero[i].text).isEmpty())
             continue;
@@ -87,7 +88,7 @@ bool print100x40Branch(Program& p)
             continue;
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");
-        tryStep([&] {
+        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
             const int16_t qte = vb::CInt(f.txtnumero[i].text);
             Eti100_40_1(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                         vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text), QString(f.lblbarra.caption),
@@ -95,5 +96,6 @@ bool print100x40Branch(Program& p)
         });
     }
     endRun(p);
+    tellUnprinted(p, unprinted);
     return true;
 }

@@ -84,6 +84,16 @@ bool endRun(Program& p)
     return whole;
 }
 
+void tellUnprinted(Program& p, const UnprintedLabels& unprinted)
+{
+    if (unprinted.isEmpty())
+        return;
+    QString text = QStringLiteral("Etiquetas não impressas: o código de barras não pôde ser gerado.");
+    for (const UnprintedLabel& u : unprinted)
+        text += u'\n' + u.label + QStringLiteral(", código \"") + u.code + QStringLiteral("\": ") + u.error;
+    p.ws.messages.show(text, mb::OKOnly | mb::Exclamation);
+}
+
 bool colourAccepted(Program& p, const QString& cor)
 {
     if (!vb::Trim(cor).isEmpty())

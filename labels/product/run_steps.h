@@ -1,9 +1,11 @@
 #pragma once
 
+#include "barcode/barcodeerror.h"
 #include "form/program.h"
 #include "platform/errors.h"
 #include "settings/keys.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -46,6 +48,31 @@ bool documentFailed(Program& p);
 // When the document failed, its incomplete output is thrown away and a message names the
 // printer and the reason; false then.
 bool endRun(Program& p);
+
+// Labels a run leaves out because the barcode drawer refused their code: the layouts draw the
+// symbol before anything else, so such a call printed nothing.
+struct UnprintedLabel {
+    QString label;  // "tamanho 38", or the item of an accessory label
+    QString code;
+    QString error;  // the drawer's own text
+};
+using UnprintedLabels = QList<UnprintedLabel>;
+
+// One layout call as a step of its own: a refused code is noted in unprinted, any other failure
+// drops the call as tryStep does.
+template <class Call>
+void layoutCall(UnprintedLabels& unprinted, const QString& label, const QString& code, Call&& call)
+{
+    tryStep([&] {
+        try {
+            call();
+        } catch (const BarcodeError& e) {
+            unprinted.append({label, code, e.description()});
+        }
+    });
+}
+// After the run, one message naming every label left out and why; nothing when none was.
+void tellUnprinted(Program& p, const UnprintedLabels& unprinted);
 
 // The colour question for a blank colour; false when the operator answers No.
 bool colourAccepted(Program& p, const QString& cor);

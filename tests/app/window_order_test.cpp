@@ -66,3 +66,29 @@ TEST_F(WindowTest, AnOrderTypedInShowsItsItemGridAndTheCartonPanelInTheItemPanel
               QStringLiteral("4402318 | TENIS CASUAL | PRETO"));
     EXPECT_EQ(child<QLabel>(QStringLiteral("LBLMERVALK"))->text(), QStringLiteral("MERVAL K"));
 }
+
+// An item of 200 lines typed in and confirmed with Enter, which loads the order and, as the focus
+// leaves the field, loads it again: the lines past the 14 cells are told in one message.
+TEST_F(WindowTest, AnItemOfTwoHundredLinesIsToldOnceForItsLinesPastTheGrid)
+{
+    QString file = QStringLiteral("ORVENNA;PEDIDO 700002\r\n"
+                                  "QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA\r\n");
+    for (int i = 0; i < 200; ++i)
+        file += QStringLiteral("1;PRETO;%1;R;SAPATILHA FEMININA;789123456780;4401020036;23;A;;2;L1\r\n").arg(i);
+    t->write(QStringLiteral("PEDIDO 700002 FRENTE.txt"), file);
+    events.txtarquivo_KeyPress = txtarquivo_KeyPress;
+    events.txtarquivo_LostFocus = txtarquivo_LostFocus;
+    events.cmbtipo_LostFocus = cmbtipo_LostFocus;
+    events.cmb_referencia_LostFocus = cmb_referencia_LostFocus;
+    start();
+    t->messages.clear();
+    type(QStringLiteral("700002"));
+    press(Qt::Key_Return);
+
+    EXPECT_EQ(focusName(), QStringLiteral("cmbtipo"));
+    EXPECT_EQ(t->messages.texts(),
+              QStringList{QStringLiteral("Erro ao Preencher Dados.. Contate a Pendrova e comunique o Erro no Pedido "
+                                         "700002\n186 linha(s) do item ficaram fora da grade de 14 tamanhos.")});
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label7"), 13)->text(), QStringLiteral("13"));
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("TXTPARES"))->text(), QStringLiteral("14"));
+}

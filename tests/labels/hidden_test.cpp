@@ -123,12 +123,16 @@ TEST_F(HiddenTest, DescriptionLinesSizesAndBrands)
     }
 }
 
-TEST_F(HiddenTest, RefusedBarcodeLeavesOnlyTheReference)
+// The symbol is drawn before anything else: a refused code leaves no reference alone on a label.
+TEST_F(HiddenTest, RefusedBarcodeDrawsNothing)
 {
-    EXPECT_THROW(print({.codbar = "78912345"}), BarcodeError);
-    const auto& page = openPage();
-    ASSERT_EQ(page.ops.size(), 1u);
-    EXPECT_EQ(page.ops[0].text, "123");
+    for (const char* codbar : {"78912345", "78912345678X", ""}) {
+        SCOPED_TRACE(codbar);
+        g.coluna_etiqueta = 1;
+        EXPECT_THROW(print({.codbar = QString::fromLatin1(codbar)}), BarcodeError);
+        EXPECT_EQ(printer.openDocument(), nullptr);
+        EXPECT_EQ(g.coluna_etiqueta, 1);
+    }
 }
 
 TEST_F(HiddenTest, OtherBrandWithoutSizeLeavesCalibriBoldForTheNextMeasure)

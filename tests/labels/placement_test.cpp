@@ -15,13 +15,11 @@ const QString kRefused = QStringLiteral("78912");  // too short for the symbol
 double um(double mm) { return std::round(mm * 1000) / 1000; }
 
 // Each two-across layout, called as its print run calls it, with the x of its symbol in the left
-// and right column and a text it prints before the symbol.
+// and right column.
 struct Layout {
     const char* name;
     std::function<void(Program&, int16_t qte, const QString& codbar)> print;
     double symbolLeft, symbolRight;
-    QString before;
-    double beforeRight;
 };
 
 const Layout kLayouts[] = {
@@ -30,13 +28,13 @@ const Layout kLayouts[] = {
          p.g.margem_caixa_col1 = 0, p.g.margem_caixa_col2 = 40, p.g.margem_caixa_topo = 3;
          Imprime_40_45_2(p, "O", "TENIS", "PRETO", "123", "4001234", codbar, "38", "129,90", qte, "50%", "S12", "F1");
      },
-     um(0 + 11.4), um(40 + 11.4), "S12", 40 + 17},
+     um(0 + 11.4), um(40 + 11.4)},
     {"hidden",
      [](Program& p, int16_t qte, const QString& codbar) {
          p.g.margem_oculta_col1 = 3, p.g.margem_oculta_col2 = 45, p.g.margem_oculta_topo = 3;
          Imprime_Oculta_40_20_2(p, "O", "TENIS", "123", "4001234", codbar, "38", qte, "PRETO");
      },
-     um(3 + 2.3 + 9.3), um(45 + 5 + 9.3), "123", 45 + 5 + 28},
+     um(3 + 2.3 + 9.3), um(45 + 5 + 9.3)},
     {"accessory",
      [](Program& p, int16_t qte, const QString& codbar) {
          // Its callers set the margins again before every call.
@@ -44,7 +42,7 @@ const Layout kLayouts[] = {
          Imprime_Acessorio_40_20_2(p, "O", "CINTO PRETO", "234", "4001234", codbar, "1", "12,90", qte, "F1", "S12",
                                    "50%");
      },
-     um(3 - 4.8 + 4.6), um(45 - 1.5 + 4.6), "CINTO PRETO", 45 - 1.5 + 7},
+     um(3 - 4.8 + 4.6), um(45 - 1.5 + 4.6)},
 };
 
 std::vector<std::vector<double>> symbolColumns(const std::vector<RecordingPrinter::Page>& pages)
@@ -77,35 +75,39 @@ TEST_F(ProductLabelTest, LabelsFillRowsAcrossCalls)
     }
 }
 
-TEST_F(ProductLabelTest, RefusedBarcodeOnTheRightStillEndsItsRow)
+// A code the drawer refuses ends the call before anything of its labels is drawn: no label
+// without its symbol (not even the page is started), and the place it would have taken goes to
+// the next label, in the right-hand column as in the left.
+TEST_F(ProductLabelTest, RefusedBarcodeDrawsNothingAndTakesNoPlace)
 {
+    struct Case {
+        int16_t before;  // good labels printed first
+        Rows columns;    // after the refused call and one more good label
+    };
     for (const Layout& l : kLayouts) {
-        SCOPED_TRACE(l.name);
-        g.coluna_etiqueta = 1;
-        l.print(program, 1, kGood);
-        EXPECT_THROW(l.print(program, 2, kRefused), BarcodeError);
-        // The refused label took the right-hand place and closed the row; its second copy never came.
-        EXPECT_EQ(g.coluna_etiqueta, 1);
-        l.print(program, 1, kGood);
-        const auto& done = pages();
-        EXPECT_EQ(symbolColumns(done), (Rows{{l.symbolLeft}, {l.symbolLeft}}));
-        // What the refused label drew before its symbol stays where it was drawn.
-        bool partial = false;
-        for (const auto* t : done.at(0).texts())
-            partial = partial || (t->text == l.before && std::abs(t->x - l.beforeRight) < 1e-3);
-        EXPECT_TRUE(partial);
-    }
-}
-
-TEST_F(ProductLabelTest, RefusedBarcodeOnTheLeftLeavesTheRightPlaceToTheNextLabel)
-{
-    for (const Layout& l : kLayouts) {
-        SCOPED_TRACE(l.name);
-        g.coluna_etiqueta = 1;
-        EXPECT_THROW(l.print(program, 3, kRefused), BarcodeError);
-        EXPECT_EQ(g.coluna_etiqueta, 2);
-        l.print(program, 1, kGood);
-        EXPECT_EQ(symbolColumns(pages()), (Rows{{l.symbolRight}}));
+        const Case cases[] = {
+            {0, {{l.symbolLeft}}},
+            {1, {{l.symbolLeft, l.symbolRight}}},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(l.name) + (c.before ? " right" : " left"));
+            TestWorkstation fresh;
+            RecordingPrinter& pr = fresh.printers.recording();
+            pr.setScaleMode(ScaleMode::Millimetres);
+            fresh.g.coluna_etiqueta = 1;
+            fresh.form.pctlogo1.picture = logo(QStringLiteral("mervalk.jpg"));
+            fresh.form.pctlogo2.picture = logo(QStringLiteral("orvenna.jpg"));
+            if (c.before)
+                l.print(fresh.program, c.before, kGood);
+            const std::size_t opsBefore = pr.openDocument() ? pr.openDocument()->pages.back().ops.size() : 0;
+            EXPECT_THROW(l.print(fresh.program, 2, kRefused), BarcodeError);
+            EXPECT_EQ(fresh.g.coluna_etiqueta, c.before + 1);
+            EXPECT_EQ(pr.openDocument() ? pr.openDocument()->pages.back().ops.size() : 0, opsBefore);
+            l.print(fresh.program, 1, kGood);
+            pr.endDoc();
+            ASSERT_EQ(pr.documents().size(), 1u);
+            EXPECT_EQ(symbolColumns(pr.documents().back().pages), c.columns);
+        }
     }
 }
 

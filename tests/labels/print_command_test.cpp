@@ -271,8 +271,6 @@ TEST_F(PrintCommandTest, CellsThatCannotPrintAreDroppedAndTheRunGoesOn)
              d.f.txtnumero[5].text = "3";
          },
          {{kEan39, 1}}},
-        {"a refused barcode ends that call only", kFrente, {{"2", "38", "78912345678X", "4501237038"}, ok39}, {},
-         {{kEan39, 1}}},
         {"a quantity that is no number drops the call", kFrente, {{"2", "38", "789123456780", "4501237038"}, ok39},
          [](PrintDesk& d) { d.f.txtnumero[0].text = "2x"; }, {{kEan39, 1}}},
         {"a doubled hidden quantity past 32767 drops the call", kOculta,
@@ -294,6 +292,61 @@ TEST_F(PrintCommandTest, CellsThatCannotPrintAreDroppedAndTheRunGoesOn)
         EXPECT_EQ(d.chosen.documents().size(), 1u);
         EXPECT_TRUE(d.defaultCurrent());
     }
+}
+
+// A size whose symbol the drawer refuses prints no label at all, the run goes on with the next
+// sizes, and after the run one message names every size left out with the drawer's reason.
+TEST_F(PrintCommandTest, SizesWhoseSymbolIsRefusedPrintNothingAndAreNamedOnceAfterTheRun)
+{
+    const QString head = QStringLiteral("Etiquetas não impressas: o código de barras não pôde ser gerado.");
+    const QString letter = QStringLiteral("An Invalid Character Found in Bar Text");
+    const PrintDesk::SizeLine ok39{"1", "39", "789123456781", "4501237039"};
+    struct Case {
+        const char* name;
+        QString tipo;
+        std::vector<PrintDesk::SizeLine> sizes;
+        QMap<QString, int> labels;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"box front", kFrente, {{"2", "38", "78912345678X", "4501237038"}, ok39}, {{kEan39, 1}},
+         {head + "\ntamanho 38, código \"78912345678X2\": " + letter}},
+        {"hidden", kOculta, {{"2", "38", "78912345678X", "4501237038"}, ok39}, {{kEan39, 2}},
+         {head + "\ntamanho 38, código \"78912345678X2\": " + letter}},
+        {"two sizes, two reasons", kFrente,
+         {{"1", "37", "7891234", "4501237037"}, ok39, {"3", "40", "7891234567A82", "4501237040"}}, {{kEan39, 1}},
+         {head + "\ntamanho 37, código \"7891234\": Should be 12 Digit Numbers\ntamanho 40, código "
+                 "\"7891234567A82\": " + letter}},
+        {"a quantity 0 would print nothing anyway", kFrente, {{"0", "38", "78912345678X", "4501237038"}, ok39},
+         {{kEan39, 1}}, {}},
+        {"after a 1012 stop too", kOculta,
+         {{"1", "38", "78912345678X", "4501237038"}, {"1", "39", "", "4501237039"}}, {},
+         {k1012, head + "\ntamanho 38, código \"78912345678X2\": " + letter}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintDesk d;
+        d.boxFrontOrder(c.tipo, c.sizes);
+        d.tw.messages.clear();
+        d.run();
+        EXPECT_EQ(d.tw.messages.texts(), c.messages);
+        EXPECT_EQ(d.labelsByCode(), c.labels);
+        // No label without its symbol: every label that printed carries one.
+        for (const Page& page : d.printed())
+            for (const auto* text : page.texts())
+                EXPECT_NE(text->text, "38");
+        EXPECT_FALSE(d.chosen.openDocument());
+        EXPECT_TRUE(d.defaultCurrent());
+    }
+
+    PrintDesk d;
+    d.order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
+            {QStringLiteral("MERVALK;PEDIDO 780002;LOJA EXEMPLO"), QStringLiteral("QTDE"),
+             QStringLiteral("3;PRETO;U;BOLSA TIRACOLO;23;A;56012340001X2;7001234001;149,90;2;;L1")});
+    d.tw.messages.clear();
+    d.run();
+    EXPECT_TRUE(d.nothingPrinted());
+    EXPECT_EQ(d.tw.messages.texts(), QStringList{head + "\nitem 7001234, código \"56012340001X2\": " + letter});
 }
 
 TEST_F(PrintCommandTest, The1012StopEndsTheDocumentAndRestoresTheDefaultPrinter)

@@ -77,22 +77,63 @@ TEST_F(FrenteItem, EachLineOfTheItemFillsTheNextCell)
     EXPECT_EQ(f.TXTOCULTAS.text, "16");
 }
 
-TEST_F(FrenteItem, FifteenthSizeIsReportedAndLeftOut)
+// Lines past the 14 cells are told once per load with their number, however many there are.
+TEST_F(FrenteItem, LinesPastTheGridAreToldOnceWithTheirNumber)
 {
-    QStringList items;
-    for (int i = 0; i < 16; ++i)
-        items << line("1", QString::number(20 + i), QStringLiteral("42;F1;P;2;Z"));
-    lines(items);
-    f.txtarquivo.text = QStringLiteral("1400050831 ");
-    chooseItem();
-    carrega_gradeFc(p);
-
-    const QString warning =
+    const QString prefix =
         QStringLiteral("Erro ao Preencher Dados.. Contate a Pendrova e comunique o Erro no Pedido 1400050831 ");
-    EXPECT_EQ(shown(), (QStringList{warning, warning}));
-    EXPECT_EQ(t.messages.shown()[0].style, mb::Exclamation);
-    EXPECT_EQ(f.Label7[13].caption, "33");
-    EXPECT_EQ(f.TXTPARES.text, "14");
+    struct Case {
+        int lines;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {14, {}},
+        {15, {prefix + "\n1 linha(s) do item ficaram fora da grade de 14 tamanhos."}},
+        {16, {prefix + "\n2 linha(s) do item ficaram fora da grade de 14 tamanhos."}},
+        {200, {prefix + "\n186 linha(s) do item ficaram fora da grade de 14 tamanhos."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        t.messages.clear();
+        QStringList items;
+        for (int i = 0; i < c.lines; ++i)
+            items << line("1", QString::number(20 + i), QStringLiteral("42;F1;P;2;Z"));
+        lines(items);
+        f.txtarquivo.text = QStringLiteral("1400050831 ");
+        chooseItem();
+        carrega_gradeFc(p);
+
+        EXPECT_EQ(shown(), c.messages);
+        if (!c.messages.isEmpty()) {
+            EXPECT_EQ(t.messages.shown()[0].style, mb::Exclamation);
+        }
+        EXPECT_EQ(f.Label7[13].caption, "33");
+        EXPECT_EQ(f.TXTPARES.text, "14");
+    }
+}
+
+// The loads of the same item that the moves through the order fields bring say it no more; a
+// load that leaves nothing out clears the memory, so the next overflowing one is told again.
+TEST_F(FrenteItem, TheSameItemLoadedAgainIsNotToldAgain)
+{
+    QStringList cheio;
+    for (int i = 0; i < 20; ++i)
+        cheio << line("1", QString::number(20 + i), QStringLiteral("42;F1;P;2;Z"));
+    const QStringList pequeno{line("1", "20", QStringLiteral("42;F1;P;2;Z"))};
+    f.txtarquivo.text = QStringLiteral("77");
+    struct Step {
+        const QStringList* items;
+        int told;  // messages after this load, counted from the start
+    };
+    const Step steps[] = {{&cheio, 1}, {&cheio, 1}, {&cheio, 1}, {&pequeno, 1}, {&cheio, 2}};
+    int n = 0;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(n++);
+        lines(*s.items);
+        chooseItem();
+        carrega_gradeFc(p);
+        EXPECT_EQ(static_cast<int>(shown().size()), s.told);
+    }
 }
 
 TEST_F(FrenteItem, IncrementWhileFrame2Shows)
@@ -108,8 +149,10 @@ TEST_F(FrenteItem, IncrementWhileFrame2Shows)
         {true, "2", {"7", "3"}, "10", "20", 0},
         {false, "2", {"5", "1"}, "6", "12", 0},
         {true, " ", {"5", "1"}, "6", "12", 0},
-        // A fraction is made whole as every quantity is: half to even.
-        {true, "2,5", {"7", "3"}, "10", "20", 0},
+        {true, "0", {"5", "1"}, "6", "12", 0},
+        {true, "1,0", {"6", "2"}, "8", "16", 0},
+        // Only a whole number is added: a fraction is not rounded as order quantities are.
+        {true, "2,5", {"5", "1"}, "6", "12", 1},
         {true, "word", {"5", "1"}, "6", "12", 1},
         // Out of range: the order's quantities stay and the operator is told.
         {true, "99999", {"5", "1"}, "6", "12", 1},
@@ -128,6 +171,28 @@ TEST_F(FrenteItem, IncrementWhileFrame2Shows)
         EXPECT_EQ(f.TXTPARES.text, c.pares);
         EXPECT_EQ(f.TXTOCULTAS.text, c.ocultas);
         EXPECT_EQ(static_cast<int>(t.messages.shown().size()), c.messages);
+    }
+}
+
+// "Adicionar" holds what a cell can hold, 0 to 32767, or nothing is added and the operator is
+// told once, whatever the item's number of sizes.
+TEST_F(FrenteItem, AdicionarThatIsNoWholeNumberOfACellAddsNothingAndIsTold)
+{
+    for (const char* lote : {"1,5", "-1", "40000", "abc"}) {
+        SCOPED_TRACE(lote);
+        t.messages.clear();
+        f.Frame2.visible = true;
+        f.txtlote.text = QString::fromUtf8(lote);
+        const QString tail = QStringLiteral("42;F1;P;2;Z");
+        lines({line("5", "36", tail), line("1", "37", tail), line("2", "38", tail)});
+        chooseItem();
+        carrega_gradeFc(p);
+        EXPECT_EQ(f.txtnumero[0].text + u'|' + f.txtnumero[1].text + u'|' + f.txtnumero[2].text, "5|1|2");
+        EXPECT_EQ(f.TXTPARES.text, "8");
+        EXPECT_EQ(f.TXTOCULTAS.text, "16");
+        EXPECT_EQ(shown(), QStringList{QStringLiteral("O valor de Adicionar (") + QString::fromUtf8(lote) +
+                                       QStringLiteral(") não é um número inteiro de 0 a 32767; as quantidades "
+                                                      "ficaram as do pedido.")});
     }
 }
 

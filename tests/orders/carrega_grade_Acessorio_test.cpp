@@ -77,7 +77,8 @@ TEST_F(AcessorioItem, FifteenthSizeWarnsOnceAndFirstLineWins)
     chooseItem();
     carrega_grade_Acessorio(p);
     EXPECT_EQ(shown(), QStringList{QStringLiteral(
-                           "Erro ao Preencher Dados.. Contate a Pendrova e comunique o Erro no Pedido 1400060001")});
+                           "Erro ao Preencher Dados.. Contate a Pendrova e comunique o Erro no Pedido 1400060001"
+                           "\n1 linha(s) do item ficaram fora da grade de 14 tamanhos.")});
     EXPECT_EQ(f.Label7[13].caption, "T13");
     EXPECT_EQ(f.TXTPARES.text, "1");
 

@@ -9,6 +9,8 @@
 #include "tests/common/smalldisk.h"
 #include "tests/orders/orderfixture.h"
 
+#include <functional>
+
 namespace {
 
 // One box-front line of 12 fields for a code, so each file tells which one was read.
@@ -331,11 +333,44 @@ TEST_F(OrderLines, EveryNumericQuantityKeepsItsLineAndOnlyOneOutOfRangeIsNamed)
         EXPECT_EQ(f.lblbarra.caption, "7891234560025");
         if (c.named) {
             ASSERT_EQ(shown().size(), 1u);
-            EXPECT_EQ(shown()[0], "Linhas ignoradas no arquivo " + numero +
-                                      "_FRENTE.txt:\nlinha 4: quantidade fora do intervalo de -32768 a 32767");
+            const QString qte = vb::Trim(QString::fromUtf8(c.qte));
+            EXPECT_EQ(shown()[0], "Quantidades que não serão impressas no arquivo " + numero +
+                                      "_FRENTE.txt:\nlinha 4, tamanho 37: a quantidade " + qte +
+                                      " passa do intervalo de -32768 a 32767; este tamanho não será impresso");
         } else {
             EXPECT_EQ(shown(), QStringList{});
         }
+    }
+}
+
+// An item of many more lines than the grid has cells: one message for the load, with how many
+// lines found no cell, also when the moves through the order fields load the order again.
+TEST_F(OrderLines, AnItemOfTwoHundredLinesGivesOneMessage)
+{
+    struct Case {
+        QString tipo, word;
+        std::function<QString(int)> line;
+    };
+    const Case cases[] = {
+        {kFrente, "FRENTE",
+         [](int i) { return QStringLiteral("1;PRETO;%1;X;SAPATO;789123456001;OK00001;23;F1;;2;Z").arg(i); }},
+        {kAcessorio, "ACESSORIO",
+         [](int i) { return QStringLiteral("1;AZUL;T%1;BOLSA;23;F1;7891234567895;A000001;59,90;2;").arg(i); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word.toStdString());
+        t.messages.clear();
+        QStringList lines{QStringLiteral("MERVALK"), QStringLiteral("QTDE")};
+        for (int i = 0; i < 200; ++i)
+            lines << c.line(i);
+        order(QStringLiteral("D200_") + c.word + QStringLiteral(".txt"), lines);
+        load(c.tipo, QStringLiteral("D200"));
+        load(c.tipo, QStringLiteral("D200"));
+        EXPECT_EQ(shown(), QStringList{QStringLiteral("Erro ao Preencher Dados.. Contate a Pendrova e comunique o "
+                                                      "Erro no Pedido D200\n186 linha(s) do item ficaram fora da "
+                                                      "grade de 14 tamanhos.")});
+        EXPECT_EQ(f.List1.listCount(), 200);
+        EXPECT_EQ(f.Label7[13].caption, c.tipo == kFrente ? "13" : "T13");
     }
 }
 
@@ -367,7 +402,9 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
 
     ASSERT_EQ(t.messages.shown().size(), 1u);
     EXPECT_EQ(t.messages.shown()[0].text, "Linhas ignoradas no arquivo 9_FRENTE.txt:\nlinha 3: faltam campos"
-                                          "\nlinha 5: quantidade fora do intervalo de -32768 a 32767");
+                                          "\n\nQuantidades que não serão impressas no arquivo 9_FRENTE.txt:"
+                                          "\nlinha 5, tamanho 38: a quantidade 40000 passa do intervalo de -32768 a "
+                                          "32767; este tamanho não será impresso");
     EXPECT_EQ(f.List1.listCount(), 2);
     EXPECT_EQ(f.TXTPARES.text, "2");
     // The loads that the moves through the order number and the type bring tell it no more.

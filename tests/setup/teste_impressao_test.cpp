@@ -153,6 +153,61 @@ TEST_F(TestePrint, HiddenAndAccessoryLayoutsFollowTheTypeAtTheClick)
     EXPECT_FLOAT_EQ(g.margem_oculta_col2, 50.0f);
 }
 
+// The test prints share the layouts: a code the drawer refuses prints no label at all, not one
+// without its symbol, and the test print says which label and why once it has ended.
+TEST_F(TestePrint, ARefusedSymbolPrintsNothingAndIsTold)
+{
+    const QString head = QStringLiteral("Etiquetas não impressas: o código de barras não pôde ser gerado.\n");
+    const QString letter = QStringLiteral("An Invalid Character Found in Bar Text");
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        std::function<void(CalibraDesk&)> click;
+        QString message;
+    };
+    const auto boxFront = [](CalibraDesk& d) {
+        d.boxFrontOrder(kFrente, {{"1", "38", "78912345678X", "4501237038"}});
+    };
+    const Case cases[] = {
+        {"box front", boxFront,
+         [](CalibraDesk& d) {
+             FrmMargensCxZPL45 dialog(d.p);
+             dialog.Form_Load();
+             dialog.cmd_teste_Click();
+         },
+         head + "tamanho 38, código \"78912345678X2\": " + letter},
+        {"hidden", [](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", "78912345678X", "4501237038"}}); },
+         [](CalibraDesk& d) {
+             FrmMargensOcultaZPL2 dialog(d.p);
+             dialog.Form_Load();
+             dialog.cmd_teste_Click();
+         },
+         head + "tamanho 38, código \"78912345678X2\": " + letter},
+        {"accessory",
+         [](CalibraDesk& d) {
+             d.order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
+                     {QStringLiteral("MERVALK;PEDIDO 780002"), QStringLiteral("QTDE"),
+                      QStringLiteral("5;PRETO;U;BOLSA TIRACOLO;23;A;5601234000X22;7001234001;149,90;2;;L1")});
+         },
+         [](CalibraDesk& d) {
+             FrmMargensOcultaZPL2 dialog(d.p);
+             dialog.Form_Load();
+             dialog.cmd_teste_Click();
+         },
+         head + "item 7001234, código \"5601234000X22\": " + letter},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        c.load(desk);
+        desk.tw.messages.clear();
+        c.click(desk);
+        EXPECT_TRUE(desk.nothingPrinted());
+        EXPECT_EQ(desk.tw.messages.texts(), QStringList{c.message});
+        EXPECT_TRUE(desk.defaultCurrent());
+    }
+}
+
 TEST_F(TestePrint, ABlankBoxStopsTheTestWithTheFocusOnTheFirstBlankOne)
 {
     boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
