@@ -222,7 +222,7 @@ TEST_F(AccessKeys, EveryButtonOfTheMainWindowTakesTheFocusBeforeItIsPressed)
         ASSERT_TRUE(waitFor([&] { return order->text().endsWith(QStringLiteral("12")); }));
         seen.clear();
         key(QString::fromLatin1(r.keys));
-        EXPECT_TRUE(waitFor([&] { return seen.size() == 2; }, 2000)) << qPrintable(seen.join(u'|'));
+        EXPECT_TRUE(waitFor([&] { return seen.size() == 2; }, 10000)) << qPrintable(seen.join(u'|'));
         QTest::qWait(150);  // a press that came late would show here
         EXPECT_EQ(seen, (QStringList{QStringLiteral("txtarquivo lost"),
                                      QString::fromLatin1(r.button) + QStringLiteral(" with focus on ") +

@@ -387,7 +387,7 @@ TEST_F(Focus, TheFolderBrowserLeavesTheMainWindowToTheKeyboard)
         click(pedido);
         mainActive = waitFor([&] { return isActive(window.get()) && QApplication::focusWidget() == pedido; });
         typeText(QStringLiteral("900013"));
-        waitFor([&] { return pedido->text() == QStringLiteral("900013"); }, 2000);
+        waitFor([&] { return pedido->text() == QStringLiteral("900013"); }, 10000);
         typed = pedido->text();
         click(sair);
         QTest::qWait(200);
