@@ -14,21 +14,27 @@
 
 namespace {
 
-TEST(PackLabelPdf, EveryVolumesQrDecodesToItsPackCode)
-{
-    ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
-    ASSERT_FALSE(javaFolder().isEmpty()) << "no java on this machine";
-    installFontSubstitutes();
+// A program folder with the real generator and java, printing through the PDF file printer.
+struct PackLabelPdf : ::testing::Test {
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
+        ASSERT_FALSE(javaFolder().isEmpty()) << "no java on this machine";
+        installFontSubstitutes();
+        QDir().mkpath(ws.path(QStringLiteral("tmp")));
+        ASSERT_TRUE(QFile::copy(builtQrlumoJar(), ws.path(QStringLiteral("qrlumo.jar"))));
+        station.processes = &processes;
+    }
 
     TestWorkstation ws;
-    QDir().mkpath(ws.path(QStringLiteral("tmp")));
-    ASSERT_TRUE(QFile::copy(builtQrlumoJar(), ws.path(QStringLiteral("qrlumo.jar"))));
     QtProcesses processes;
-    QtPrinterSystem printers(ws.files);
+    QtPrinterSystem printers{ws.files};
     Workstation station{ws.files, ws.profile, printers, ws.messages, ws.screen};
-    station.processes = &processes;
     Program program{station, ws.form, ws.g};
+};
 
+TEST_F(PackLabelPdf, EveryVolumesQrDecodesToItsPackCode)
+{
     const int filePrinter = printers.count() - 1;
     ASSERT_EQ(printers.deviceName(filePrinter), QtPrinterSystem::kFilePrinterName);
     printers.makeCurrent(filePrinter);
@@ -87,21 +93,8 @@ TEST(PackLabelPdf, EveryVolumesQrDecodesToItsPackCode)
 // An order with the department column and three cartons, loaded and printed as the operator does:
 // the second carton, then the third. Each page's QR is its own volume's, though the cartons'
 // entries lie after the first carton's in the pack list.
-TEST(PackLabelPdf, EveryCartonOfADepartmentOrderPrintsItsOwnVolumesQr)
+TEST_F(PackLabelPdf, EveryCartonOfADepartmentOrderPrintsItsOwnVolumesQr)
 {
-    ASSERT_TRUE(QFile::exists(builtQrlumoJar())) << "build the qrlumo target first";
-    ASSERT_FALSE(javaFolder().isEmpty()) << "no java on this machine";
-    installFontSubstitutes();
-
-    TestWorkstation ws;
-    QDir().mkpath(ws.path(QStringLiteral("tmp")));
-    ASSERT_TRUE(QFile::copy(builtQrlumoJar(), ws.path(QStringLiteral("qrlumo.jar"))));
-    QtProcesses processes;
-    QtPrinterSystem printers(ws.files);
-    Workstation station{ws.files, ws.profile, printers, ws.messages, ws.screen};
-    station.processes = &processes;
-    Program program{station, ws.form, ws.g};
-
     struct Carton {
         QString master, description;
         QStringList codes;
