@@ -54,3 +54,16 @@ void LabelPdfTest::expectWords(const QString& file, int pageNo, std::initializer
     for (const char* want : words)
         EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << " in:\n" << text.toStdString();
 }
+
+void chooseFilePrinterForPrintCommand(TestWorkstation& tw, QtPrinterSystem& printers)
+{
+    MainForm& f = tw.form;
+    for (ImageControl* logo : {&f.pctlogo1, &f.pctlogo2}) {
+        logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
+        logo->picture.image.fill(Qt::darkGray);
+    }
+    tw.g.tem_logo1 = tw.g.tem_logo2 = true;
+    tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
+    f.lblprinterdefault.caption = printers.current().deviceName();
+    f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+}

@@ -37,3 +37,7 @@ protected:
     Workstation ws{tw.files, tw.profile, printers, tw.messages, tw.screen};
     Program program{ws, tw.form, tw.g};
 };
+
+// What the print command finds at start-up: grey logos that loaded, the label font, the default
+// printer remembered, and the PDF file printer chosen in the window.
+void chooseFilePrinterForPrintCommand(TestWorkstation& tw, QtPrinterSystem& printers);

@@ -1,6 +1,7 @@
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
+#include "tests/common/labelpdf.h"
 #include "tests/common/pdftools.h"
 #include "tests/common/symbols.h"
 #include "tests/common/testworkstation.h"
@@ -97,14 +98,7 @@ struct PrintedSymbols : ::testing::Test {
         f.txtarquivo.text = QStringLiteral("900001");
         carrega_pedido(p);
         f.txtpreco.text = QStringLiteral("129,90");
-        for (ImageControl* logo : {&f.pctlogo1, &f.pctlogo2}) {
-            logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
-            logo->picture.image.fill(Qt::darkGray);
-        }
-        tw.g.tem_logo1 = tw.g.tem_logo2 = true;
-        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
-        f.lblprinterdefault.caption = printers.current().deviceName();
-        f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+        chooseFilePrinterForPrintCommand(tw, printers);
     }
 };
 

@@ -1,13 +1,14 @@
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
+#include "tests/common/labelpdf.h"
 #include "tests/common/pdftools.h"
+#include "tests/common/symbols.h"
 #include "tests/common/testworkstation.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include "tests/common/symbols.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,14 +39,7 @@ struct DemoPrint : ::testing::Test {
             QFile::copy(from, to);
         }
         f.lblpath.caption = tw.folder();
-        for (ImageControl* logo : {&f.pctlogo1, &f.pctlogo2}) {
-            logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
-            logo->picture.image.fill(Qt::darkGray);
-        }
-        tw.g.tem_logo1 = tw.g.tem_logo2 = true;
-        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
-        f.lblprinterdefault.caption = printers.current().deviceName();
-        f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+        chooseFilePrinterForPrintCommand(tw, printers);
     }
 
     void load(const QString& tipo, const QString& numero)

@@ -1,6 +1,7 @@
 #include "labels/product/cmd_printacessorio.h"
 #include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
+#include "tests/common/labelpdf.h"
 #include "tests/common/pdftools.h"
 #include "tests/common/symbols.h"
 #include "tests/common/testworkstation.h"
@@ -32,14 +33,7 @@ struct RefusedSymbolPdf : ::testing::Test {
                                 "1;PRETO;39;R;TENIS CASUAL;789123456781;4501237039;23;A;;2;L1\r\n"
                                 "1;PRETO;40;R;TENIS CASUAL;789123456798;4501237040;23;A;;2;L1\r\n"));
         f.lblpath.caption = tw.folder();
-        for (ImageControl* logo : {&f.pctlogo1, &f.pctlogo2}) {
-            logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
-            logo->picture.image.fill(Qt::darkGray);
-        }
-        tw.g.tem_logo1 = tw.g.tem_logo2 = true;
-        tw.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
-        f.lblprinterdefault.caption = printers.current().deviceName();
-        f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+        chooseFilePrinterForPrintCommand(tw, printers);
     }
 };
 
