@@ -26,7 +26,9 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -87,6 +89,20 @@ void expectNoMinimiseOrMaximise(const QWidget* w)
     EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << qPrintable(actions);
     EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << qPrintable(actions);
     EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE"))) << qPrintable(actions);
+}
+
+// The window with the frame the manager gives it. Not Qt's frameGeometry(): Qt may take the frame's
+// size while the manager is still building it (1 by 1) and then keep margins that shrink the
+// window to a point.
+QRect frameOnScreen(const QWidget* w)
+{
+    // left, right, top, bottom
+    const QStringList sides = property(w, QStringLiteral("_NET_FRAME_EXTENTS")).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+    const QRect client = w->geometry();
+    if (sides.size() != 4)
+        return client;
+    return client.adjusted(-sides[0].trimmed().toInt(), -sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
+                           sides[3].trimmed().toInt());
 }
 
 bool offTaskBar(const QWidget* w)
@@ -379,11 +395,16 @@ TEST_F(Focus, TheFolderBrowserLeavesTheMainWindowToTheKeyboard)
         owner = browser->parentWidget();
         browserActive = waitFor([&] { return isActive(browser); });
         // Both out of the way of the order number, so the click lands on it.
-        for (QWidget* w : {static_cast<QWidget*>(view), static_cast<QWidget*>(browser)}) {
-            if (w->frameGeometry().intersects(pedidoOnScreen))
+        const std::vector<QWidget*> above{view, browser};
+        for (QWidget* w : above) {
+            if (frameOnScreen(w).intersects(pedidoOnScreen))
                 w->move(pedidoOnScreen.right() + 40, w->y());
         }
-        QTest::qWait(100);
+        const bool moved = waitFor([&] {
+            return std::none_of(above.begin(), above.end(),
+                                [&](const QWidget* w) { return frameOnScreen(w).intersects(pedidoOnScreen); });
+        });
+        EXPECT_TRUE(moved) << "a window stays over the order number";
         click(pedido);
         mainActive = waitFor([&] { return isActive(window.get()) && QApplication::focusWidget() == pedido; });
         typeText(QStringLiteral("900013"));

@@ -45,6 +45,9 @@ pid_t spawn(const QString& program, const QStringList& arguments, int extraFd = 
     _exit(127);
 }
 
+// Set on the root window by the manager's start-up command.
+constexpr const char* kReadyMark = "_XSESSION_MANAGER_READY";
+
 void terminate(pid_t& pid)
 {
     if (pid <= 0)
@@ -117,14 +120,23 @@ bool XSession::startServer(QString* error)
 
 bool XSession::startWindowManager(QString* error)
 {
-    manager_ = spawn(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    // openbox names its check window early in its start-up, but the events that reach it before
+    // its main loop runs can wait unread until some later event wakes that loop: a window mapped
+    // meanwhile is never managed, so never framed nor made active. Its start-up command runs once
+    // it has taken the windows already there, just before the loop; the mark the command sets on
+    // the root window says the manager is ready, and is an event that wakes the loop as well.
+    manager_ = spawn(QStringLiteral("openbox"), {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                                                 QStringLiteral("xprop -root -f %1 8s -set %1 yes").arg(QLatin1String(kReadyMark))});
     QElapsedTimer clock;
     clock.start();
-    // The manager is up once it names its check window on the root window.
-    while (clock.elapsed() < 10000) {
-        if (runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id")))
+    while (manager_ > 0 && clock.elapsed() < 30000) {
+        if (runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QLatin1String(kReadyMark)})
+                .contains(QStringLiteral("\"yes\"")))
             return true;
+        if (waitpid(manager_, nullptr, WNOHANG) == manager_) {
+            manager_ = 0;
+            break;
+        }
         QThread::msleep(20);
     }
     *error = QStringLiteral("openbox did not start");

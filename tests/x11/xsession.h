@@ -15,7 +15,8 @@ public:
 
     // Starts the server and sets DISPLAY; false with the reason when a tool is missing or fails.
     bool startServer(QString* error);
-    // Starts the window manager; call once the application is made (it waits with QProcess).
+    // Starts the window manager and returns once it manages new windows; call once the application
+    // is made (it waits with QProcess).
     bool startWindowManager(QString* error);
     void stop();
 
