@@ -3,6 +3,7 @@
 #include "platform/qtprinter.h"
 #include "tests/common/testworkstation.h"
 #include "tests/cups/privateserver.h"
+#include "tests/cups/queuejobs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,10 +78,7 @@ TEST(JobOptionsTest, AQueueThatPrintsBothSidesByDefaultGetsOneSidedJobsOfTheDraw
     };
     TestWorkstation t;
     QtPrinterSystem system(t.files);
-    int index = -1;
-    for (int i = 0; i < system.count(); ++i)
-        if (system.deviceName(i) == queue)
-            index = i;
+    const int index = indexOf(system, queue);
     ASSERT_GE(index, 0);
     system.makeCurrent(index);
     for (const Page& page : pages) {

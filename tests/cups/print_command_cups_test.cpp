@@ -1,8 +1,8 @@
 #include "labels/product/cmd_printacessorio.h"
-#include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
 #include "tests/common/pdftools.h"
 #include "tests/common/testworkstation.h"
+#include "tests/cups/queuejobs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,14 +44,6 @@ QString decodeEan13(const QImage& page, double x0, double x1)
     return symbols::readBand(page, kDpi, x0, x1, ZXing::BarcodeFormat::EAN13);
 }
 
-Picture logo()
-{
-    Picture p;
-    p.image = QImage(300, 60, QImage::Format_RGB32);
-    p.image.fill(Qt::darkGray);
-    return p;
-}
-
 }  // namespace
 
 // The print command on a box-front order of sizes 38 x 2 and 39 x 1, with the CUPS queue chosen
@@ -74,23 +66,9 @@ TEST(PrintCommandCupsTest, ABoxFrontRunArrivesThroughTheChosenQueue)
 
     t.write(QStringLiteral("Pendrova.ini"),
             QStringLiteral("[MargemOcultaZebra]\r\nMx4045_1=0\r\nMx4045_2=40\r\nMx4045=2,2\r\n"));
-    t.write(QStringLiteral("PEDIDO 780001 FRENTE.txt"),
-            QStringLiteral("ORVENNA;PEDIDO 780001;LOJA\r\n"
-                           "QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA\r\n"
-                           "2;PRETO;38;REF 1;TENIS CASUAL;789123456780;4501237038;23;A;;2;L1\r\n"
-                           "1;PRETO;39;REF 1;TENIS CASUAL;789123456781;4501237039;23;A;;2;L1\r\n"));
-    f.lblpath.caption = t.folder();
-    f.cmbtipo.text = QStringLiteral("Frente de Caixa");
-    f.txtarquivo.text = QStringLiteral("780001");
-    carrega_pedido(program);
-    ASSERT_EQ(f.txtcodigo.text, "4501237");
-    f.pctlogo1.picture = logo();
-    f.pctlogo2.picture = logo();
-    t.g.tem_logo1 = t.g.tem_logo2 = true;
-    t.g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
     const QString standard = system.current().deviceName();
-    f.lblprinterdefault.caption = standard;
-    f.CMBPRINTER.text = queue;
+    loadOrderForQueue(t, program, queue, standard);
+    ASSERT_EQ(f.txtcodigo.text, "4501237");
 
     const QSet<QString> before = pdfsIn(out);
     cmd_printacessorio_Click(program);

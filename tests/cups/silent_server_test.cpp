@@ -2,12 +2,11 @@
 // program names the cause within seconds instead of waiting for minutes, keeps its window's
 // events flowing meanwhile, and prints nothing.
 #include "labels/product/cmd_printacessorio.h"
-#include "orders/carrega_pedido.h"
 #include "platform/qtprinter.h"
 #include "tests/common/testworkstation.h"
 #include "tests/cups/privateserver.h"
+#include "tests/cups/queuejobs.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
@@ -69,65 +68,13 @@ struct EventTurns {
     int turns = 0;
 };
 
-// A queue of its own, printing nowhere.
-QString newQueue()
-{
-    static int n = 0;
-    const QString queue =
-        QStringLiteral("Etiquetas_Mudo_%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
-    EXPECT_EQ(admin(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-E"),
-                                                QStringLiteral("-v"), QStringLiteral("file:/dev/null")}),
-              QString());
-    return queue;
-}
-
-int indexOf(const PrinterSystem& system, const QString& name)
-{
-    for (int i = 0; i < system.count(); ++i)
-        if (system.deviceName(i) == name)
-            return i;
-    return -1;
-}
-
-void drawLabel(Printer& p)
-{
-    p.setScaleMode(ScaleMode::Millimetres);
-    p.setWidth(Twips{9000});
-    p.setHeight(Twips{2660});
-    p.setPaperSize(Printer::kUserPaper);
-    p.setCurrentX(10);
-    p.setCurrentY(10);
-    p.print(QStringLiteral("ETIQUETA"));
-}
-
-Picture logo()
-{
-    Picture p;
-    p.image = QImage(300, 60, QImage::Format_RGB32);
-    p.image.fill(Qt::darkGray);
-    return p;
-}
-
 // The print command of a box-front order on the queue chosen in the window; what it told the operator.
 QStringList printCommand(TestWorkstation& t, QtPrinterSystem& system, const QString& queue,
                          const std::function<void()>& beforePrinting)
 {
     Workstation ws{t.files, t.profile, system, t.messages, t.screen};
     Program program{ws, t.form, t.g};
-    MainForm& f = t.form;
-    t.write(QStringLiteral("PEDIDO 780001 FRENTE.txt"),
-            QStringLiteral("ORVENNA;PEDIDO 780001;LOJA\r\n"
-                           "QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA\r\n"
-                           "2;PRETO;38;REF 1;TENIS CASUAL;789123456780;4501237038;23;A;;2;L1\r\n"));
-    f.lblpath.caption = t.folder();
-    f.cmbtipo.text = QStringLiteral("Frente de Caixa");
-    f.txtarquivo.text = QStringLiteral("780001");
-    carrega_pedido(program);
-    f.pctlogo1.picture = logo();
-    f.pctlogo2.picture = logo();
-    t.g.tem_logo1 = t.g.tem_logo2 = true;
-    f.lblprinterdefault.caption = QtPrinterSystem::kFilePrinterName;
-    f.CMBPRINTER.text = queue;
+    loadOrderForQueue(t, program, queue, QtPrinterSystem::kFilePrinterName);
     beforePrinting();
     cmd_printacessorio_Click(program);
     return t.messages.texts();
@@ -164,7 +111,7 @@ TEST(SilentServerTest, APrintOnASilentServerFailsWithinSecondsNamingTheServerAnd
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString queue = newQueue();
+        const QString queue = newQueue(QStringLiteral("Etiquetas_Mudo"));
         TestWorkstation t;
         QtPrinterSystem system(t.files);
         ASSERT_GE(indexOf(system, queue), 0) << "the list offers the queue";
