@@ -252,6 +252,16 @@ bool apply(std::vector<Section>& sections, const ProfileFile::Change& change, bo
     return true;
 }
 
+bool applyAll(std::vector<Section>& sections, const std::vector<ProfileFile::Change>& changes, bool fileExists)
+{
+    bool changed = false;
+    for (const ProfileFile::Change& c : changes)
+        changed = apply(sections, c, fileExists) || changed;
+    return changed;
+}
+
+QString asStored(const QString& text) { return cp1252::decode(cp1252::encode(text)); }
+
 }  // namespace
 
 WriteResult ProfileFile::write(const QString& file, const QString& section, const std::optional<QString>& key,
@@ -274,6 +284,29 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
         return {path, FileSystem::reasonOf(ENOENT)};
     if (info.isDir())
         return {path, FileSystem::reasonOf(EISDIR)};
+    // Compared as the file will hold them: a character the code page lacks is stored as "?".
+    std::vector<Change> stored = changes;
+    for (Change& c : stored) {
+        c.section = asStored(c.section);
+        if (c.key)
+            c.key = asStored(*c.key);
+        if (c.value)
+            c.value = asStored(*c.value);
+    }
+
+    // A write whose values already stand in the file (a number loaded again, "&Sair" with
+    // nothing edited) has nothing to put back, so it needs no turn: it neither waits for another
+    // copy's save nor is refused because of it. The file is renamed whole, so this read sees
+    // one whole version of it.
+    {
+        const auto bytes = files_.readBytes(file);
+        if (bytes || !QFileInfo::exists(path)) {
+            auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
+            if (!applyAll(sections, stored, bytes.has_value()))
+                return {path, {}};
+        }
+    }
+
     // From the read to the rename no other process saves in this folder: a save of another copy
     // of the program would otherwise put back what it read before this one.
     const FolderLock lock(info.path(), files_.saveLockWait());
@@ -285,11 +318,7 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
     if (!bytes && current.exists())
         return {path, QStringLiteral("o arquivo atual não pode ser lido")};
     auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
-
-    bool changed = false;
-    for (const Change& c : changes)
-        changed = apply(sections, c, bytes.has_value()) || changed;
-    if (!changed)
+    if (!applyAll(sections, stored, bytes.has_value()))
         return {path, {}};
     return files_.writeBytes(file, cp1252::encode(serialise(sections)));
 }

@@ -2,6 +2,8 @@
 // saves and prints left, and leaves alone what the running copy is writing.
 #include "app/startup.h"
 #include "app/windowcommands.h"
+#include "orders/carrega_pedido.h"
+#include "tests/common/lockingprogram.h"
 #include "tests/common/pdftools.h"
 #include "tests/common/secondcopy.h"
 #include "tests/common/testworkstation.h"
@@ -135,4 +137,47 @@ TEST(SecondCopyStartTest, SairThatNeverGetsItsTurnTellsTheOperator)
     EXPECT_EQ(t.messages.texts(),
               QStringList{QStringLiteral("Não foi possível gravar o arquivo ") + t.path(QStringLiteral("Pendrova.ini")) +
                           QStringLiteral(": outro programa está gravando este arquivo; tente de novo em instantes.")});
+}
+
+// An order loaded again under the number the file holds, then "&Sair" with nothing edited, while
+// another program keeps the folder: neither has anything to save, so neither waits nor tells;
+// the order is listed and the program ends. An edit made afterwards still takes its turn, and is
+// told when the turn does not come.
+TEST(SecondCopyStartTest, ALoadAndSairThatChangeNothingNeitherWaitNorTell)
+{
+    TestWorkstation t;
+    t.files.setSaveLockWait(std::chrono::milliseconds(0));
+    const QByteArray standing = "[Config]\r\nReferencia=Loja 4\r\narquivo=1400050831\r\nLote=2\r\nIntensidade=\r\n"
+                                "Velocidade=\r\nTipo=Frente de Caixa\r\n";
+    t.writeBytes(QStringLiteral("Pendrova.ini"), standing);
+    t.write(QStringLiteral("PED 1400050831 FRENTE.txt"),
+            QStringLiteral("MERVALK\r\nH\r\n2;PRETO;36;X;SAPATO;789123456789;F831;23;F1;;2;Z\r\n"));
+    MainForm& f = t.form;
+    f.lblpath.caption = t.folder();
+    f.txtcliente.text = QStringLiteral("Loja 4");
+    f.txtlote.text = QStringLiteral("2");
+    f.cmbintensidade.text = QString();
+    f.cmbvelocidade.text = QString();
+    f.cmbtipo.text = QStringLiteral("Frente de Caixa");
+    f.txtarquivo.text = QStringLiteral("1400050831");
+    LockingProgram other(t.folder());
+    ASSERT_TRUE(other.held());
+
+    carrega_pedido(t.program);
+    EXPECT_EQ(f.cmb_referencia.listCount(), 1);
+    int ended = 0;
+    MainWindowEvents events;
+    events.endProgram = [&] { ++ended; };
+    cmd_sair_Click(t.program, events);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(t.messages.texts(), QStringList());
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), standing);
+
+    f.txtlote.text = QStringLiteral("3");
+    cmd_sair_Click(t.program, events);
+    EXPECT_EQ(ended, 2);
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{QStringLiteral("Não foi possível gravar o arquivo ") + t.path(QStringLiteral("Pendrova.ini")) +
+                          QStringLiteral(": outro programa está gravando este arquivo; tente de novo em instantes.")});
+    EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), standing);
 }

@@ -277,10 +277,46 @@ TEST(GeraQrCode, ACharacterBeyondSixteenBitsIsOneReference)
     EXPECT_FALSE(request.contains('?'));
 }
 
+// This machine's processes, except that the run's wait starts only once the generator has
+// reached its hang, which it marks by writing a file: the time-out then runs out on a generator
+// that is hung, never on one that a busy machine has not yet let start.
+class WaitsForTheHang : public Processes {
+public:
+    WaitsForTheHang(Processes& real, QString marker) : real_(real), marker_(std::move(marker)) {}
+
+    std::optional<Id> start(const QString& program, const QStringList& arguments,
+                            const QString& workingFolder) override
+    {
+        return real_.start(program, arguments, workingFolder);
+    }
+    Wait wait(Id id, std::chrono::milliseconds timeout) override
+    {
+        // A generator that ends instead of hanging ends this wait too, with its own result.
+        while (!marked())
+            if (const Wait w = real_.wait(id, 20ms); w != Wait::TimedOut)
+                return w;
+        return real_.wait(id, timeout);
+    }
+    void end(Id id) override { real_.end(id); }
+    void sleep(std::chrono::milliseconds pause) override { real_.sleep(pause); }
+
+private:
+    bool marked() const
+    {
+        QFile f(marker_);
+        return f.open(QIODevice::ReadOnly) && f.readAll().endsWith('\n');
+    }
+
+    Processes& real_;
+    QString marker_;
+};
+
 TEST(GeraQrCode, HungGeneratorIsEndedAndTheRunFails)
 {
     // It writes the first image and then hangs, with a child of its own.
     QrFixture fx(FakeJava::writesAll() + QStringLiteral("\nsleep 60 &\necho $! > sleeper.pid\nwait\n"));
+    WaitsForTheHang processes(fx.processes, fx.ws.path(QStringLiteral("sleeper.pid")));
+    fx.ws.ws.processes = &processes;
     fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/1")}, 1, 1);
 
     EXPECT_FALSE(fx.run(300ms));

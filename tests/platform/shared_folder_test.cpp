@@ -2,6 +2,7 @@
 // turns, so none undoes another, and a save that cannot have its turn says so.
 #include "platform/filesystem.h"
 #include "platform/profilefile.h"
+#include "tests/common/lockingprogram.h"
 #include "tests/common/secondcopy.h"
 #include "tests/common/testworkstation.h"
 
@@ -145,4 +146,104 @@ TEST(SharedFolderTest, ASaveWhoseNewFileWasRemovedSaysSo)
     EXPECT_EQ(r.reason, QStringLiteral("o arquivo temporário da gravação foi apagado por outro programa"));
     EXPECT_EQ(t.readBytes(QStringLiteral("Pendrova.ini")), kOld);
     EXPECT_EQ(savesInProgress(folder), QStringList());
+}
+
+namespace {
+
+// A settings file whose values a write may find already standing: blanks around names and "=",
+// a quoted value, a duplicate key, a duplicate section, a character the code page lacks (stored
+// as "?"), LF line ends in part.
+const QByteArray kStanding = "; gravado por outra cópia\r\n[Config]\r\n  arquivo = 1400050831\r\nReferencia=\"Loja 4  \"\r\n"
+                             "Lote=2\r\nLote=3\r\n[ Impressora ]\nJava=/usr/bin\nRotulo=?\n[Config]\r\nTipo=Oculta\r\n";
+
+struct WriteCase {
+    const char* name;
+    QString file;
+    std::vector<ProfileFile::Change> changes;
+};
+
+ProfileFile::Change key(const char* section, const char* key, const std::optional<QString>& value)
+{
+    return {QString::fromUtf8(section), QString::fromUtf8(key), value};
+}
+
+}  // namespace
+
+// A write whose every value already stands in the file takes no turn on the folder: while
+// another process holds the folder's lock it succeeds at once, without a wait, and leaves the
+// file byte for byte as it was. The lock wait is 0 here, so a write that tried the lock would be
+// refused.
+TEST(SharedFolderTest, AWriteThatChangesNothingTakesNoTurn)
+{
+    const QString ini = QStringLiteral("Pendrova.ini");
+    const WriteCase cases[] = {
+        {"the same value, blanks around the name", ini, {key("Config", "arquivo", QStringLiteral("1400050831"))}},
+        {"names in another letter case", ini, {key("CONFIG", "ARQUIVO", QStringLiteral("1400050831"))}},
+        {"a section written with blanks in its brackets", ini, {key("impressora", "java", QStringLiteral("/usr/bin"))}},
+        {"blanks kept by quotes", ini, {key("Config", "Referencia", QStringLiteral("Loja 4  "))}},
+        {"the first of two equal keys", ini, {key("Config", "Lote", QStringLiteral("2"))}},
+        {"a character the file stores as ?", ini, {key("Impressora", "Rotulo", QStringLiteral("\u4E2D"))}},
+        {"a key deleted that is not there", ini, {key("Config", "Nada", std::nullopt)}},
+        {"a section deleted that is not there", ini, {{QStringLiteral("Nenhuma"), std::nullopt, std::nullopt}}},
+        {"a key deleted in a file that is not there", QStringLiteral("Outro.ini"), {key("Config", "arquivo", std::nullopt)}},
+        {"several keys, all standing",
+         ini,
+         {key("Config", "arquivo", QStringLiteral("1400050831")), key("Config", "Lote", QStringLiteral("2")),
+          key("Impressora", "Java", QStringLiteral("/usr/bin"))}},
+    };
+    TestWorkstation t;
+    t.files.setSaveLockWait(std::chrono::milliseconds(0));
+    t.writeBytes(ini, kStanding);
+    LockingProgram other(t.folder());
+    ASSERT_TRUE(other.held());
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WriteResult r = t.profile.write(t.path(c.file), c.changes);
+        EXPECT_TRUE(r) << r.reason.toStdString();
+        EXPECT_EQ(t.readBytes(ini), kStanding);
+        EXPECT_FALSE(t.exists(QStringLiteral("Outro.ini")));
+        EXPECT_EQ(savesInProgress(t.folder()), QStringList());
+    }
+}
+
+// A write that changes anything, however small, still takes its turn: while another process
+// holds the folder it is refused and says why, and the file stays as it was; once the folder is
+// free it goes in.
+TEST(SharedFolderTest, AWriteThatChangesAnythingStillTakesItsTurn)
+{
+    const QString ini = QStringLiteral("Pendrova.ini");
+    const WriteCase cases[] = {
+        {"another value", ini, {key("Config", "arquivo", QStringLiteral("1400050832"))}},
+        {"a value in another letter case", ini, {key("Impressora", "Java", QStringLiteral("/USR/BIN"))}},
+        {"the value of the second of two equal keys", ini, {key("Config", "Lote", QStringLiteral("3"))}},
+        {"a key only a second section of the name holds", ini, {key("Config", "Tipo", QStringLiteral("Oculta"))}},
+        {"the quoted value without its blanks", ini, {key("Config", "Referencia", QStringLiteral("Loja 4"))}},
+        {"a value given blanks around it", ini, {key("Config", "Lote", QStringLiteral(" 2"))}},
+        {"an empty value", ini, {key("Config", "Lote", QString())}},
+        {"a missing key", ini, {key("Config", "Novo", QStringLiteral("1"))}},
+        {"a missing section", ini, {key("Margens", "X", QStringLiteral("1"))}},
+        {"a missing file", QStringLiteral("Outro.ini"), {key("Config", "arquivo", QStringLiteral("1400050831"))}},
+        {"a key deleted", ini, {key("Config", "Lote", std::nullopt)}},
+        {"a section deleted", ini, {{QStringLiteral("Impressora"), std::nullopt, std::nullopt}}},
+        {"one change among standing values",
+         ini,
+         {key("Config", "arquivo", QStringLiteral("1400050831")), key("Config", "Lote", QStringLiteral("9"))}},
+    };
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestWorkstation t;
+        t.files.setSaveLockWait(std::chrono::milliseconds(0));
+        t.writeBytes(ini, kStanding);
+        {
+            LockingProgram other(t.folder());
+            ASSERT_TRUE(other.held());
+            const WriteResult r = t.profile.write(t.path(c.file), c.changes);
+            EXPECT_FALSE(r);
+            EXPECT_EQ(r.reason, kBusy);
+            EXPECT_EQ(t.readBytes(ini), kStanding);
+            EXPECT_FALSE(t.exists(QStringLiteral("Outro.ini")));
+        }
+        EXPECT_TRUE(t.profile.write(t.path(c.file), c.changes));
+        EXPECT_TRUE(t.readBytes(ini) != kStanding || t.exists(QStringLiteral("Outro.ini")));
+    }
 }
