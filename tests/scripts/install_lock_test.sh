@@ -85,7 +85,7 @@ wait "$holder"
 # 3. The lock outlives the time-out by far: it gives up while the lock is still held, saying
 # why, and no apt-get call was given more than the time-out to wait.
 hold 60
-if install_step 2; then fail "installed while the lock was held"; fi
+if install_step 2; then fail "installed: it waited for the lock past its 2 s time-out"; fi
 held || fail "gave up only after the lock was released, with a 2 s time-out"
 [ "$(waits)" -eq 1 ] || fail "expected exactly one line saying that it waits"
 grep -q 'still held by process [0-9]* (holdlock) after 2 s' "$work/out" || fail "no word on the lock still held"
