@@ -136,12 +136,16 @@ void carrega_pedido(Program& p)
 
     const QString caminho = FileSystem::join(f.lblpath.caption, nome);
     const auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
+    // From here on the window still shows the previous order's item: a file that gives no item
+    // leaves nothing of the number typed to print, so the print button goes until one loads.
     if (!lines) {
+        f.cmd_printacessorio.visible = false;
         p.ws.messages.show(QStringLiteral("O arquivo não existe!"), mb::Exclamation, kAtencao);
         return;
     }
     // Any byte at all gives at least one line, so no lines means a file of length 0.
     if (lines->isEmpty()) {
+        f.cmd_printacessorio.visible = false;
         p.ws.messages.show(QStringLiteral("O arquivo está em branco!"), mb::Exclamation, kAtencao);
         return;
     }
@@ -197,7 +201,13 @@ void carrega_pedido(Program& p)
 
     reportSkipped(p, caminho, FileSystem::nameText(nome), skipped);
 
-    if (referencias.listCount() > 0) {
+    if (referencias.listCount() == 0) {
+        f.cmd_printacessorio.visible = false;
+        p.ws.messages.show(QStringLiteral("O arquivo ") + FileSystem::nameText(nome) +
+                               QStringLiteral(" não tem nenhuma linha de item: não há etiquetas deste pedido para "
+                                              "imprimir."),
+                           mb::Exclamation, kAtencao);
+    } else {
         referencias.setListIndex(0);
         if (family->carton) {
             carrega_corrugado(p);
