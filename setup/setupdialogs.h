@@ -10,6 +10,18 @@
 
 class QWidget;
 
+// The window the dialogs open from. A dialog's command that prints or saves first has it leave
+// the control being edited, so that control's lost-focus handler has run (an order number typed
+// and not confirmed is loaded) before the command reads the window, as when the operator clicks
+// one of the window's own buttons.
+class EditingWindow {
+public:
+    virtual void leaveField() = 0;
+
+protected:
+    ~EditingWindow() = default;
+};
+
 // The dialogs the main window opens, one instance of each: the three margin dialogs, by their
 // names, and the printer-parameters dialog. A dialog is made when it is shown and gone when it
 // closes, so the next showing loads it afresh; showing one that is open only brings it forward.
@@ -35,6 +47,10 @@ public:
     std::function<void(Program&, const QString&)> closer();
 
     void openParametros();
+
+    // The window the dialogs belong to leaves the control being edited; nothing when it is no
+    // EditingWindow.
+    void leaveMainField();
 
     // The dialog while it is open, else null.
     MarginDialogView* margin(const QString& name) const;
