@@ -2,7 +2,7 @@
 
 #include "app/events.h"
 #include "form/program.h"
-#include "setup/setupdialogs.h"
+#include "setup/editingwindow.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/program.h"
+#include "setup/editingwindow.h"
 #include "setup/frmparametroimpressoraview.h"
 #include "setup/margindialogview.h"
 
@@ -9,18 +10,6 @@
 #include <functional>
 
 class QWidget;
-
-// The window the dialogs open from. A dialog's command that prints or saves first has it leave
-// the control being edited, so that control's lost-focus handler has run (an order number typed
-// and not confirmed is loaded) before the command reads the window, as when the operator clicks
-// one of the window's own buttons.
-class EditingWindow {
-public:
-    virtual void leaveField() = 0;
-
-protected:
-    ~EditingWindow() = default;
-};
 
 // The dialogs the main window opens, one instance of each: the three margin dialogs, by their
 // names, and the printer-parameters dialog. A dialog is made when it is shown and gone when it

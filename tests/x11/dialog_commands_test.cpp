@@ -5,6 +5,7 @@
 #include "app/frmpadrao.h"
 #include "app/qtkeystrokes.h"
 #include "app/wiring.h"
+#include "platform/processes.h"
 #include "platform/qtprinter.h"
 #include "setup/setupdialogs.h"
 #include "tests/common/fakejava.h"
@@ -29,6 +30,8 @@
 namespace {
 
 constexpr int kDpi = 600;
+// A shared, loaded machine may take its time over real keys and clicks.
+constexpr int kSlow = 20000;
 
 // The demo program folder, the window and its dialogs as main() puts them together, printing to
 // the PDF file printer; the QR images come from a stand-in generator. Messages are scripted.
@@ -36,6 +39,7 @@ struct DialogCommands : ::testing::Test {
     TestWorkstation t;
     QtPrinterSystem printers{t.files};
     QtKeystrokes keys;
+    QtProcesses processes;
     Workstation ws{t.files, t.profile, printers, t.messages, t.screen};
     Program program{ws, t.form, t.g};
     FakeJava java{FakeJava::writesAll()};
@@ -54,6 +58,7 @@ struct DialogCommands : ::testing::Test {
         }
         QDir().mkpath(t.path(QStringLiteral("tmp")));
         ws.keystrokes = &keys;
+        ws.processes = &processes;
         window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
         dialogs = std::make_unique<SetupDialogs>(program, window.get());
         window->events() = programEvents(*dialogs);
@@ -87,7 +92,7 @@ struct DialogCommands : ::testing::Test {
         ASSERT_EQ(t.form.cmbtipo.text, tipo);
         typeInOrderField(numero);
         key(QStringLiteral("Return"));
-        ASSERT_TRUE(waitFor([&] { return t.form.List1.listCount() > 0 && t.form.txtarquivo.text == numero; }));
+        ASSERT_TRUE(waitFor([&] { return t.form.List1.listCount() > 0 && t.form.txtarquivo.text == numero; }, kSlow));
     }
 
     // A real click into "Pedido", its text selected and replaced by real keys; no Enter.
@@ -95,11 +100,13 @@ struct DialogCommands : ::testing::Test {
     {
         ASSERT_TRUE(activate(window.get()));
         auto* order = child<QLineEdit>(QStringLiteral("txtarquivo"));
+        // A synchronous move to where the pointer already is never ends: away first.
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
         click(order);
-        ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == order; }));
+        ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == order; }, kSlow));
         key(QStringLiteral("ctrl+a"));
         typeText(numero);
-        ASSERT_TRUE(waitFor([&] { return t.form.txtarquivo.text == numero; }));
+        ASSERT_TRUE(waitFor([&] { return t.form.txtarquivo.text == numero; }, kSlow));
     }
 };
 
@@ -153,9 +160,9 @@ TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
         return;
     QPushButton* calibra = child<QPushButton>(QStringLiteral("cmd_calibra"));
     click(calibra);
-    ASSERT_TRUE(waitFor([&] { return dialogs->margin(c.dialog) != nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return dialogs->margin(c.dialog) != nullptr; }, kSlow));
     QPointer<MarginDialogView> view = dialogs->margin(c.dialog);
-    ASSERT_TRUE(waitFor([&] { return isActive(view); }));
+    ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
 
     // Back in the main window, a new number typed and left waiting; then the dialog's command.
     typeInOrderField(c.typed);
@@ -180,8 +187,9 @@ TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
         EXPECT_TRUE(text.contains(s)) << qPrintable(s) << " not in:\n" << qPrintable(text);
     for (const QString& s : c.hides)
         EXPECT_FALSE(text.contains(s)) << qPrintable(s) << " in:\n" << qPrintable(text);
-    if (!c.codes.isEmpty())
+    if (!c.codes.isEmpty()) {
         EXPECT_EQ(printedCodes(file, {{0, 40}, {40, 80}}), c.codes);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TypedNumberTestPrint, ::testing::ValuesIn(kTestPrints),
@@ -230,7 +238,7 @@ TEST_F(DialogCommands, TheSavesLoadTheTypedOrderFirst)
         ASSERT_NE(t.form.txtarquivo.text, orders[next]);
         QPointer<QWidget> view = r.open();
         ASSERT_TRUE(view);
-        ASSERT_TRUE(waitFor([&] { return isActive(view); }));
+        ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
         typeInOrderField(orders[next]);
         if (HasFatalFailure())
             return;
@@ -238,13 +246,14 @@ TEST_F(DialogCommands, TheSavesLoadTheTypedOrderFirst)
 
         auto* button = view->findChild<QPushButton*>(QString::fromLatin1(r.button));
         ASSERT_TRUE(button);
-        if (r.accessKey) {
-            ASSERT_TRUE(activate(view));
+        // The printer-parameters dialog stands on its own: the main window covers it until it
+        // is brought forward, as the operator would.
+        ASSERT_TRUE(activate(view));
+        if (r.accessKey)
             key(QString::fromLatin1(r.accessKey));
-        } else {
+        else
             click(button);
-        }
-        ASSERT_TRUE(waitFor([&] { return view.isNull() || !view->isVisible(); }, 10000))
+        ASSERT_TRUE(waitFor([&] { return view.isNull() || !view->isVisible(); }, kSlow))
             << qPrintable(t.messages.texts().join(u'|'));
         EXPECT_EQ(t.form.txtcodigo1.text, masters[next]);
         EXPECT_EQ(t.form.txtarquivo.text, orders[next]);
