@@ -318,11 +318,8 @@ TEST_F(TestePrint, AMarginThatIsNoNumberIsNamedAndStopsTheTestAndTheSave)
         EXPECT_EQ(boxTextsOf(*d), c.boxes);
         EXPECT_EQ(desk.settingsFile(), before);
     }
-}
 
-// Numbers as the workstation writes them pass: signs, thousands and blanks around.
-TEST_F(TestePrint, MarginsInTheNumberFormatPrint)
-{
+    // Numbers as the workstation writes them pass: signs, thousands and blanks around.
     boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
     typed<FrmMargensCxZPL45>({" -1,5", "1.040", "+2,"})->cmd_teste_Click();
     EXPECT_TRUE(tw.messages.shown().empty()) << tw.messages.texts().join(u'|').toStdString();
