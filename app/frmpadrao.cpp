@@ -402,6 +402,14 @@ void FrmPadrao::refresh()
             w->setFocus(Qt::OtherFocusReason);
 }
 
+void FrmPadrao::leaveField()
+{
+    if (ended_ || !current_)
+        return;
+    Control* left = std::exchange(current_, nullptr);
+    handle([&] { controlLostFocus(program_, events_, *left); });
+}
+
 void FrmPadrao::handle(const std::function<void()>& handler)
 {
     if (ended_)

@@ -2,6 +2,7 @@
 
 #include "app/events.h"
 #include "form/program.h"
+#include "setup/editingwindow.h"
 
 #include <QHash>
 #include <QWidget>
@@ -17,7 +18,7 @@ class ProgramError;
 // workstation handled them: the window sees a key first while key preview is on, a control's
 // key-press handler may change or drop the typed character, and got- and lost-focus run when
 // the focus moves between the window's controls (not when another window takes it for a while).
-class FrmPadrao : public QWidget {
+class FrmPadrao : public QWidget, public EditingWindow {
     Q_OBJECT
 
 public:
@@ -29,6 +30,10 @@ public:
     // Shows the model. The window calls it after every handler; code that changes the model
     // outside the window's events (a dialog it owns, by this name) calls it too.
     Q_INVOKABLE void refresh();
+    // A dialog's command that prints or saves: the control being edited loses the focus for the
+    // handlers (its lost-focus handler runs now, not when the window is next left), and gains it
+    // again when the window is active again.
+    void leaveField() override;
 
     Program& program() { return program_; }
     MainWindowEvents& events() { return events_; }

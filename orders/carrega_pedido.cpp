@@ -36,15 +36,10 @@ QString namedLines(const QList<const SkippedLine*>& lines, const std::function<Q
     return text;
 }
 
-// One message per load, however many lines were named, and none for the loads of the same file
-// that the moves through the order fields bring after it. A line kept with a quantity past the
-// 16-bit range is part of the order; only its labels will not print, and the message says so.
-void reportSkipped(Program& p, const QString& path, const QString& fileName, const QList<SkippedLine>& skipped)
+// The lines of a load left out or not printable, in words; empty when there are none. A line kept
+// with a quantity past the 16-bit range is part of the order; only its labels will not print.
+QString skippedText(const QString& fileName, const QList<SkippedLine>& skipped)
 {
-    if (skipped.isEmpty()) {
-        p.g.toldSkippedLines.reset();
-        return;
-    }
     QList<const SkippedLine*> leftOut, notPrinted;
     for (const SkippedLine& s : skipped)
         (s.tooFewFields ? leftOut : notPrinted).append(&s);
@@ -65,7 +60,18 @@ void reportSkipped(Program& p, const QString& path, const QString& fileName, con
                          return QStringLiteral(", tamanho ") + tamanho + fora +
                                 QStringLiteral("; este tamanho não será impresso");
                      });
-    const QString text = parts.join(QStringLiteral("\n\n"));
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+// One message per load, however many lines were named, and none for the loads of the same file
+// that the moves through the order fields bring after it.
+void reportSkipped(Program& p, const QString& path, const QString& fileName, const QList<SkippedLine>& skipped)
+{
+    const QString text = skippedText(fileName, skipped);
+    if (text.isEmpty()) {
+        p.g.toldSkippedLines.reset();
+        return;
+    }
     const QString told = path + u'\n' + text;
     if (p.g.toldSkippedLines == told)
         return;
@@ -136,12 +142,16 @@ void carrega_pedido(Program& p)
 
     const QString caminho = FileSystem::join(f.lblpath.caption, nome);
     const auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
+    // From here on the window still shows the previous order's item: a file that gives no item
+    // leaves nothing of the number typed to print, so the print button goes until one loads.
     if (!lines) {
+        f.cmd_printacessorio.visible = false;
         p.ws.messages.show(QStringLiteral("O arquivo não existe!"), mb::Exclamation, kAtencao);
         return;
     }
     // Any byte at all gives at least one line, so no lines means a file of length 0.
     if (lines->isEmpty()) {
+        f.cmd_printacessorio.visible = false;
         p.ws.messages.show(QStringLiteral("O arquivo está em branco!"), mb::Exclamation, kAtencao);
         return;
     }
@@ -195,9 +205,17 @@ void carrega_pedido(Program& p)
         f.List1.addItem(collapsed);
     }
 
-    reportSkipped(p, caminho, FileSystem::nameText(nome), skipped);
-
-    if (referencias.listCount() > 0) {
+    // No item: told at every load, as an order not found is, with the lines left out if any.
+    if (referencias.listCount() == 0) {
+        f.cmd_printacessorio.visible = false;
+        p.g.toldSkippedLines.reset();
+        QString text = QStringLiteral("O arquivo ") + FileSystem::nameText(nome) +
+                       QStringLiteral(" não tem nenhuma linha de item: não há etiquetas deste pedido para imprimir.");
+        if (const QString left = skippedText(FileSystem::nameText(nome), skipped); !left.isEmpty())
+            text += QStringLiteral("\n\n") + left;
+        p.ws.messages.show(text, mb::Exclamation, kAtencao);
+    } else {
+        reportSkipped(p, caminho, FileSystem::nameText(nome), skipped);
         referencias.setListIndex(0);
         if (family->carton) {
             carrega_corrugado(p);

@@ -14,9 +14,9 @@ MarginDialogLayout layoutMargensCxZPL45()
     MarginDialogLayout l = base("Calibrar Margens - Etiqueta Frente de Caixa - ZPL", "Etiqueta 45X40X2", 6810, 5100,
                                 {240, 120, 6495, 4815}, 4335);
     column(l, "Label2", {1320, 480, 375, 255}, "Picture1", {360, 840, 2175, 1695}, "txtmargem1",
-           {1080, 2880, 615, 285}, ini::kMx4045_1, 0);
+           {1080, 2880, 615, 285}, ini::kMx4045_1, 0, "da etiqueta da esquerda");
     column(l, "Label3", {3720, 480, 375, 255}, "Picture2", {2760, 840, 2175, 1695}, "txtmargem2",
-           {3480, 2880, 615, 285}, ini::kMx4045_2, 1);
+           {3480, 2880, 615, 285}, ini::kMx4045_2, 1, "da etiqueta da direita");
     newValueCaption(l, {120, 2760, 735, 375});
     top(l, "Margem Esquerda", {120, 3240, 1455, 255}, {1080, 3480, 615, 285}, ini::kMx4045, 2);
     placeMarginButtons(l, 3960, {120, 2160, 4200}, {1815, 1815, 1815}, 495, {3, 4, 5});
@@ -29,7 +29,7 @@ void FrmMargensCxZPL45::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::boxesFilled(p_, *this))
+    if (!testemargens::readyToPrint(p_, *this))
         return;
     g.coluna_etiqueta = 1;
     // The main window may have moved to another label type since the dialog opened.

@@ -15,9 +15,9 @@ MarginDialogLayout layoutMargensOcultaZPL2()
     MarginDialogLayout l = base("Calibrar Margens - Etiqueta Oculta - ZPL - 2 Colunas", "Etiqueta 40x20x2 ", 6615,
                                 4035, {240, 120, 6135, 3615}, 5175);
     column(l, "Label2", {960, 480, 375, 255}, "Picture1", {360, 840, 1695, 615}, "txtmargem1", {840, 1680, 615, 285},
-           ini::kMargemOculta1, 0);
+           ini::kMargemOculta1, 0, "da etiqueta da esquerda");
     column(l, "Label3", {2880, 480, 375, 255}, "Picture2", {2160, 840, 1695, 615}, "txtmargem2",
-           {2760, 1680, 615, 285}, ini::kMargemOculta11, 1);
+           {2760, 1680, 615, 285}, ini::kMargemOculta11, 1, "da etiqueta da direita");
     newValueCaption(l, {120, 1680, 735, 375});
     top(l, "Margem Superior", {120, 2280, 1455, 255}, {720, 2520, 735, 285}, ini::kMargemOculta2, 2);
     placeMarginButtons(l, 2880, {120, 2160, 4200}, {1815, 1815, 1815}, 495, {3, 4, 5});
@@ -30,7 +30,7 @@ void FrmMargensOcultaZPL2::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::boxesFilled(p_, *this))
+    if (!testemargens::readyToPrint(p_, *this))
         return;
 
     selectChosenPrinter(p_);

@@ -15,7 +15,7 @@ MarginDialogLayout layoutMargensPackZPL()
     MarginDialogLayout l = base("Calibrar Margens - Etiqueta Corrugada - ZPL", "Etiqueta 100x140x1", 6810, 5100,
                                 {240, 120, 6495, 4815}, 4335);
     column(l, "Label2", {2880, 480, 375, 255}, "Picture1", {360, 720, 5655, 2415}, "txtmargem1",
-           {2640, 3360, 615, 285}, ini::kPackX, 0);
+           {2640, 3360, 615, 285}, ini::kPackX, 0, "esquerda");
     l.labels.push_back(marginCaption("Label5", QStringLiteral("Novo Valor"), 1200, 3360, 1095, 255));
     top(l, "Margem Superior", {1200, 3720, 1455, 255}, {2640, 3720, 615, 285}, ini::kPackY, 1);
     placeMarginButtons(l, 4200, {120, 2160, 4200}, {1815, 1815, 1815}, 495, {2, 3, 4});
@@ -28,7 +28,7 @@ void FrmMargensPackZPL::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::boxesFilled(p_, *this) || !corrugadoTemVolumes(p_))
+    if (!testemargens::readyToPrint(p_, *this) || !corrugadoTemVolumes(p_))
         return;
 
     selectChosenPrinter(p_);

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -90,7 +91,16 @@ FrmParametroImpressoraView::FrmParametroImpressoraView(Program& p, QWidget* pare
             common(c, w);
             for (auto [control, handler] : buttons)
                 if (control == &c)
-                    connect(w, &QPushButton::clicked, this, [this, handler = handler] { run([this, handler] { (model_.get()->*handler)(); }); });
+                    connect(w, &QPushButton::clicked, this, [this, handler = handler] {
+                        // The save sets the main window's fields: it sees what the window shows.
+                        if (handler == &FrmParametroImpressora::cmd_grava_Click && beforeCommand_) {
+                            const QPointer<FrmParametroImpressoraView> self(this);
+                            beforeCommand_();
+                            if (!self || !model_->isOpen())
+                                return;
+                        }
+                        run([this, handler] { (model_.get()->*handler)(); });
+                    });
         } else if constexpr (std::is_same_v<T, TipTextBox> || std::is_same_v<T, TextBox>) {
             auto* w = new TextBoxEdit(parentWidget);
             w->setReadOnly(c.locked);

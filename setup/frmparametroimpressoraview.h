@@ -23,6 +23,8 @@ public:
     FrmParametroImpressora& model() { return *model_; }
     // Loads the model and shows the window; the first activation reads the settings.
     void open();
+    // Runs before "&Gravar Parâmetros", however it is pressed.
+    void setBeforeCommand(std::function<void()> before) { beforeCommand_ = std::move(before); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,4 +42,5 @@ private:
     QHash<const Control*, QWidget*> widgets_;
     std::vector<std::function<void()>> refresh_;
     QHash<QObject*, std::pair<void (FrmParametroImpressora::*)(), void (FrmParametroImpressora::*)()>> focusHandlers_;
+    std::function<void()> beforeCommand_;
 };

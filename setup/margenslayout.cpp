@@ -37,7 +37,7 @@ MarginDialogLayout base(const char* caption, const char* frame, int width, int h
 }
 
 void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char* picture, Rect pictureRect,
-            const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex)
+            const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex, const char* named)
 {
     l.labels.push_back(marginCaption(label, qs(key.dialogStandard), labelRect.left, labelRect.top, labelRect.width,
                                      labelRect.height));
@@ -47,6 +47,7 @@ void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char
     l.outlines.push_back(outline);
     MarginBox b = marginBox(box, boxRect, key, tabIndex);
     b.maxLength = 4;
+    b.named = QString::fromUtf8(named);
     l.boxes.push_back(b);
 }
 
@@ -55,7 +56,9 @@ void top(MarginDialogLayout& l, const char* caption, Rect labelRect, Rect boxRec
 {
     l.labels.push_back(marginCaption("Label6", QString::fromUtf8(caption), labelRect.left, labelRect.top,
                                      labelRect.width, labelRect.height));
-    l.boxes.push_back(marginBox("txtmargemsuperior", boxRect, key, tabIndex));
+    MarginBox b = marginBox("txtmargemsuperior", boxRect, key, tabIndex);
+    b.named = QStringLiteral("superior");
+    l.boxes.push_back(b);
 }
 
 void newValueCaption(MarginDialogLayout& l, Rect r)

@@ -16,11 +16,12 @@ MarginDialogLayout base(const char* caption, const char* frame, int width, int h
                         int headingWidth);
 
 // A column box with the caption of its standard over its label sketch: the caption is what an
-// empty box shows and saves. The operator types at most 4 characters into a column box.
+// empty box shows and saves. The operator types at most 4 characters into a column box. named:
+// how a message names the margin ("da etiqueta da esquerda").
 void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char* picture, Rect pictureRect,
-            const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex);
+            const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex, const char* named);
 
-// The top box: "3" for an empty box, no length limit.
+// The top box: "3" for an empty box, no length limit; messages name it "superior".
 void top(MarginDialogLayout& l, const char* caption, Rect labelRect, Rect boxRect, const ini::MarginKey& key,
          int tabIndex);
 

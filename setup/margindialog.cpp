@@ -5,6 +5,9 @@
 #include "settings/fields.h"
 #include "settings/settings.h"
 
+#include <cmath>
+#include <limits>
+
 MarginDialogLayout::Caption marginCaption(const char* name, const QString& caption, int left, int top, int width,
                                           int height, int index, bool centred)
 {
@@ -56,8 +59,33 @@ void MarginDialog::Form_Load()
     loaded();
 }
 
+bool MarginDialog::boxesHoldNumbers()
+{
+    for (MarginBox& b : layout_.boxes) {
+        if (b.named.isEmpty() || vb::Trim(b.box.text).isEmpty())
+            continue;
+        // The number rules of the margins themselves: decimal comma, "." only between thousands,
+        // and a value a margin variable can hold.
+        const auto mm = vb::parseNumber(b.box.text);
+        if (mm && std::fabs(*mm) <= std::numeric_limits<float>::max())
+            continue;
+        tryStep([&] {
+            ws_.messages.show(QStringLiteral("A margem ") + b.named + QStringLiteral(" não é um número: \"") +
+                                  b.box.text +
+                                  QStringLiteral("\".\nInforme a Margem em milímetros, com vírgula decimal "
+                                                 "(por exemplo 2,5)."),
+                              mb::Exclamation);
+        });
+        focusRequest = &b.box;
+        return false;
+    }
+    return true;
+}
+
 void MarginDialog::cmd_gravar_Click()
 {
+    if (!boxesHoldNumbers())
+        return;
     std::vector<ProfileFile::Change> changes;
     for (MarginBox& b : layout_.boxes) {
         if (vb::Trim(b.box.text).isEmpty())

@@ -24,6 +24,9 @@ struct MarginBox {
     KeyFilter filter = KeyFilter::None;
     bool selectsOnFocus = true;
     int maxLength = 0;         // characters the operator may type; 0 is no limit
+    // A box with a name holds millimetres: text that is no number is refused by the save and the
+    // test print, and the message names the box by this ("da etiqueta da direita").
+    QString named;
 };
 
 // What a dialog looks like and which keys it edits. Places are twips; the controls inside the
@@ -69,11 +72,16 @@ public:
     // given its load standard; then the dialog's own loading.
     void Form_Load();
     // Every box written to its key (a blank box first gets its save standard), then closed; a
-    // file that cannot be written is told and the dialog stays open.
+    // file that cannot be written is told and the dialog stays open. A box of millimetres that
+    // holds no number is told first, with the focus on it, and nothing is written.
     void cmd_gravar_Click();
     // Closed without writing; what was typed is lost.
     void cmd_exit_Click();
     void cmd_teste_Click() { testPrint(); }
+
+    // False, with a message naming the first box of millimetres whose text is no number (a blank
+    // one aside) and the focus on it; true when each holds a number the margins can take.
+    bool boxesHoldNumbers();
 
     // Editing aids of box number i of boxes(): the selection on entry and the key filter.
     void GotFocus(int i);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QValidator>
 #include <algorithm>
@@ -128,6 +129,13 @@ void MarginDialogView::open()
 
 void MarginDialogView::run(void (MarginDialog::*handler)())
 {
+    // What the save and the test print read of the main window is what it shows.
+    if (handler != &MarginDialog::cmd_exit_Click && beforeCommand_) {
+        const QPointer<MarginDialogView> self(this);
+        beforeCommand_();
+        if (!self || !model_->isOpen())
+            return;
+    }
     (model_.get()->*handler)();
     // A test print changes the main window's fields too (a blank price becomes "0,00"); the
     // window it belongs to shows them again.

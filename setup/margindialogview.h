@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QLineEdit>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     MarginDialog& model() { return *model_; }
     // Loads the boxes and shows the window.
     void open();
+    // Runs before "&Gravar Margens" and "&Impressão de Teste", however they are pressed.
+    void setBeforeCommand(std::function<void()> before) { beforeCommand_ = std::move(before); }
 
     static QString objectNameOf(const QString& name, int index);
 
@@ -39,6 +42,7 @@ private:
 
     std::unique_ptr<MarginDialog> model_;
     std::vector<class MarginEdit*> edits_;
+    std::function<void()> beforeCommand_;
 };
 
 // A margin box: the model's key filter on typed characters, its selection on entry and its

@@ -57,6 +57,7 @@ void SetupDialogs::openMargin(const QString& name)
     else
         model = std::make_unique<FrmMargensPackZPL>(p_);
     *view = new MarginDialogView(std::move(model), parent_.data());
+    (*view)->setBeforeCommand([this] { leaveMainField(); });
     (*view)->setObjectName(name);
     (*view)->open();
 }
@@ -81,8 +82,15 @@ void SetupDialogs::openParametros()
         return;
     }
     parametros_ = new FrmParametroImpressoraView(p_);
+    parametros_->setBeforeCommand([this] { leaveMainField(); });
     parametros_->setObjectName(QStringLiteral("FrmParametroImpressora"));
     parametros_->open();
+}
+
+void SetupDialogs::leaveMainField()
+{
+    if (auto* window = dynamic_cast<EditingWindow*>(parent_.data()))
+        window->leaveField();
 }
 
 MarginDialogView* SetupDialogs::margin(const QString& name) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/program.h"
+#include "setup/editingwindow.h"
 #include "setup/frmparametroimpressoraview.h"
 #include "setup/margindialogview.h"
 
@@ -35,6 +36,10 @@ public:
     std::function<void(Program&, const QString&)> closer();
 
     void openParametros();
+
+    // The window the dialogs belong to leaves the control being edited; nothing when it is no
+    // EditingWindow.
+    void leaveMainField();
 
     // The dialog while it is open, else null.
     MarginDialogView* margin(const QString& name) const;

@@ -6,13 +6,24 @@
 
 namespace testemargens {
 
-bool boxesFilled(Program& p, MarginDialog& dialog)
+bool readyToPrint(Program& p, MarginDialog& dialog)
 {
     for (MarginBox& b : dialog.boxes()) {
         if (!vb::Trim(b.box.text).isEmpty())
             continue;
         tryStep([&] { p.ws.messages.show(QStringLiteral("Informe a Margem...")); });
         dialog.focusRequest = &b.box;
+        return false;
+    }
+    if (!dialog.boxesHoldNumbers())
+        return false;
+    if (!p.form.cmd_printacessorio.visible) {
+        tryStep([&] {
+            p.ws.messages.show(QStringLiteral("O pedido ") + vb::Trim(p.form.txtarquivo.text) +
+                                   QStringLiteral(" não tem itens carregados na janela principal: a Impressão de "
+                                                  "Teste não foi feita."),
+                               mb::Exclamation);
+        });
         return false;
     }
     return true;

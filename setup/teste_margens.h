@@ -9,8 +9,12 @@
 // prints do.
 namespace testemargens {
 
-// False, with "Informe a Margem..." and the focus on the first blank box, when a box is blank.
-bool boxesFilled(Program& p, MarginDialog& dialog);
+// Whether a test print may go on, each refusal told: "Informe a Margem..." and the focus on the
+// first blank box; a box of millimetres that holds no number named, with the focus on it; and the
+// main window showing no order whose labels it would print (its print button is hidden, as after
+// an order number that loaded no item), so a test never prints one order's item under another's
+// number.
+bool readyToPrint(Program& p, MarginDialog& dialog);
 
 // Each box's number, in box order, into its variable; a text that is no number leaves its
 // variable as it was.

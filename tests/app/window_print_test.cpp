@@ -168,3 +168,41 @@ TEST_F(WindowPrint, AMarginTestPrintShowsInTheWindowThePriceItSet)
     EXPECT_EQ(t.form.txtpreco.text, QStringLiteral("0,00"));
     EXPECT_EQ(child<QLineEdit>(QStringLiteral("txtpreco"))->text(), QStringLiteral("0,00"));
 }
+
+// An order number whose file holds only its two header lines: the window still shows the previous
+// order's item, but nothing prints it under the new number. The operator is told which file it
+// was, and "&Imprimir Etiquetas" is gone, its access key too, until an order with items loads.
+TEST_F(WindowPrint, AnOrderWithoutItemLinesLeavesNothingToPrint)
+{
+    QComboBox* printerList = child<QComboBox>(QStringLiteral("CMBPRINTER"));
+    printerList->setCurrentIndex(printerList->count() - 1);
+    settle();
+    ASSERT_EQ(t.form.CMBPRINTER.text, QtPrinterSystem::kFilePrinterName);
+    t.write(QStringLiteral("PEDIDO 1400059999 FRENTE.txt"),
+            QStringLiteral("MERVALK;PEDIDO 1400059999;LOJAS\r\n"
+                           "QTDE;COR;TAMANHO;REF CLIENTE;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA\r\n"));
+    QPushButton* print = child<QPushButton>(QStringLiteral("cmd_printacessorio"));
+    ASSERT_NE(print, nullptr);
+
+    typeOrder(QStringLiteral("1400050831"));
+    ASSERT_FALSE(t.form.txtdescricao.text.isEmpty()) << "the demo order was not loaded";
+    const QString previous = t.form.txtdescricao.text;
+    ASSERT_TRUE(print->isVisible());
+    t.messages.clear();
+
+    typeOrder(QStringLiteral("1400059999"));
+    ASSERT_FALSE(t.messages.shown().empty());
+    EXPECT_EQ(t.messages.texts().first(),
+              QStringLiteral("O arquivo PEDIDO 1400059999 FRENTE.txt não tem nenhuma linha de item: não há etiquetas "
+                             "deste pedido para imprimir."));
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("txtdescricao"))->text(), previous);
+    EXPECT_FALSE(print->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+    settle();
+    EXPECT_TRUE(printers.writtenFiles().isEmpty());
+
+    // An order with items brings the button back.
+    typeOrder(QStringLiteral("1400050832"));
+    EXPECT_TRUE(print->isVisible());
+    EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("BOTA CANO CURTO"));
+}

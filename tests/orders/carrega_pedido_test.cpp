@@ -426,21 +426,69 @@ TEST_F(OrderLines, LinesShortOfTheFieldsTheLoadersReadAreLeftOutWithOneMessage)
     EXPECT_EQ(t.messages.shown().size(), 2u);
 }
 
-TEST_F(OrderLines, HeaderOnlyOrderKeepsThePreviousItem)
+// An order file with its brand and header lines only has nothing of its own to print: the window
+// keeps the previous item on screen, so the print button goes until an order with items loads,
+// and the operator is told which file it was.
+TEST_F(OrderLines, HeaderOnlyOrderIsToldAndLeavesNothingToPrint)
 {
-    order(QStringLiteral("10_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("P000001")});
-    order(QStringLiteral("11_FRENTE.txt"), {QStringLiteral("ORVENNA"), QStringLiteral("QTDE;COR")});
-    load(kFrente, QStringLiteral("10"));
-    load(kFrente, QStringLiteral("11"));
+    const QString carton = QStringLiteral("3;x;M1;FORN;PRETO;SAPATO;E1;34-39;112211;6;23;CD1;1/3;;;");
+    struct Case {
+        QString tipo, word;
+        QString line;                     // the previous order's one item
+        std::function<QString()> shownItem;  // what the window shows of it
+        QString item;
+    };
+    const Case cases[] = {
+        {kFrente, "FRENTE", frenteLine("P000001"), [&] { return f.txtcodigo.text; }, "P000001"},
+        {kOculta, "FRENTE", frenteLine("P000002"), [&] { return f.txtcodigo.text; }, "P000002"},
+        {kAcessorio, "ACESSORIO", acessorioLine("A000003"), [&] { return f.txtcodigo.text; }, "A000003"},
+        {kCorrugado, "CORRUGADO", carton, [&] { return f.txtcodigo1.text; }, "M1"},
+    };
+    int n = 20;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tipo.toStdString());
+        const QString antes = QString::number(++n), vazio = QString::number(++n), depois = QString::number(++n);
+        order(antes + u'_' + c.word + QStringLiteral(".txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), c.line});
+        order(QStringLiteral("PEDIDO ") + vazio + u' ' + c.word + QStringLiteral(".txt"),
+              {QStringLiteral("ORVENNA"), QStringLiteral("QTDE;COR;DEPARTAMENTO")});
+        order(depois + u'_' + c.word + QStringLiteral(".txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), c.line});
+        load(c.tipo, antes);
+        ASSERT_EQ(c.shownItem(), c.item);
+        ASSERT_TRUE(f.cmd_printacessorio.visible);
+        t.messages.clear();
 
-    EXPECT_EQ(shown(), QStringList{});
-    EXPECT_EQ(f.cmb_referencia.listCount(), 0);
-    EXPECT_EQ(f.List1.listCount(), 0);
-    EXPECT_EQ(f.LBLMERVALK.caption, "ORVENNA");
-    EXPECT_EQ(f.txtcodigo.text, "P000001");
-    EXPECT_EQ(f.Label7[0].caption, "36");
-    EXPECT_EQ(f.txtnumero[0].text, "2");
-    EXPECT_EQ(f.TXTPARES.text, "2");
+        load(c.tipo, vazio);
+        ASSERT_EQ(t.messages.shown().size(), 1u);
+        EXPECT_EQ(t.messages.shown()[0].text, QStringLiteral("O arquivo PEDIDO ") + vazio + u' ' + c.word +
+                                                  QStringLiteral(".txt não tem nenhuma linha de item: não há "
+                                                                 "etiquetas deste pedido para imprimir."));
+        EXPECT_EQ(t.messages.shown()[0].style, mb::Exclamation);
+        EXPECT_FALSE(f.cmd_printacessorio.visible);
+        EXPECT_EQ(f.cmb_referencia.listCount() + f.cmb_referencia1.listCount(), 0);
+        EXPECT_EQ(f.List1.listCount(), 0);
+        EXPECT_EQ(f.lsteanpack.listCount(), 0);
+        EXPECT_EQ(f.LBLMERVALK.caption, "ORVENNA");
+        EXPECT_EQ(c.shownItem(), c.item);  // still on screen, but no longer printable
+
+        t.messages.clear();
+        load(c.tipo, depois);
+        EXPECT_EQ(shown(), QStringList{});
+        EXPECT_TRUE(f.cmd_printacessorio.visible);
+    }
+}
+
+// A file found empty gives no item either.
+TEST_F(OrderSearch, AnEmptyFileLeavesNothingToPrint)
+{
+    order(QStringLiteral("1_FRENTE.txt"), {QStringLiteral("MERVALK"), QStringLiteral("H"), frenteLine("F1")});
+    t.write(QStringLiteral("2_FRENTE.txt"), {});
+    load(kFrente, QStringLiteral("1"));
+    ASSERT_TRUE(f.cmd_printacessorio.visible);
+    t.messages.clear();
+    load(kFrente, QStringLiteral("2"));
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("O arquivo está em branco!")});
+    EXPECT_FALSE(f.cmd_printacessorio.visible);
+    EXPECT_EQ(f.txtcodigo.text, "F1");
 }
 
 TEST_F(OrderLines, LoadStateFlagsAndLocks)

@@ -442,6 +442,61 @@ TEST_F(Janelas, TheTestButtonPrintsAndABlankBoxGetsTheFocus)
     EXPECT_TRUE(view->isVisible());
 }
 
+// Pasting passes no key filter: a pasted text that is no number shows in the box, and the test
+// print and the save refuse it by name, the focus on it, with nothing printed or saved.
+TEST_F(Janelas, APastedMarginThatIsNoNumberIsRefusedByTheTestAndTheSave)
+{
+    const struct {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        QString dialog;
+        const char* box;
+        QString pasted, named;
+    } cases[] = {
+        {"box front, right column",
+         [](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}); },
+         SetupDialogs::kCaixa, "txtmargem2", "abc", "da etiqueta da direita"},
+        {"hidden, top", [](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", "789123456780", "4501237038"}}); },
+         SetupDialogs::kOculta, "txtmargemsuperior", "2.5 mm", "superior"},
+        {"pack, x", [](CalibraDesk& d) { d.cartonOrder(); }, SetupDialogs::kPack, "txtmargem1", "x1", "esquerda"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.load(*this);
+        const QByteArray before = settingsFile();
+        cmd_calibra_Click(p, dialogs);
+        QPointer<MarginDialogView> view = dialogs.margin(c.dialog);
+        ASSERT_TRUE(view);
+        QLineEdit* box = edit(view, c.box);
+        ASSERT_TRUE(box);
+        QApplication::clipboard()->setText(c.pasted);
+        box->setFocus();
+        box->selectAll();
+        box->paste();
+        ASSERT_EQ(box->text(), c.pasted);
+        const QString told = QStringLiteral("A margem ") + c.named + QStringLiteral(" não é um número: \"") + c.pasted +
+                             QStringLiteral("\".\nInforme a Margem em milímetros, com vírgula decimal (por exemplo 2,5).");
+
+        for (const char* button : {"cmd_teste", "cmd_gravar"}) {
+            SCOPED_TRACE(button);
+            tw.messages.clear();
+            // The focus elsewhere, so the refusal is what puts it on the box.
+            edit(view, edit(view, "txtmargem1") == box ? "txtmargemsuperior" : "txtmargem1")->setFocus();
+            view->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            settle();
+            ASSERT_TRUE(view);
+            EXPECT_TRUE(view->isVisible());
+            EXPECT_EQ(tw.messages.texts(), QStringList{told});
+            EXPECT_EQ(view->focusWidget(), box);
+            EXPECT_EQ(box->text(), c.pasted);
+            EXPECT_TRUE(nothingPrinted());
+            EXPECT_EQ(settingsFile(), before);
+        }
+        view->close();
+        settle();
+    }
+}
+
 TEST_F(Janelas, TheParametersDialogIsOneWindowReadOnceAndReadAgainWhenReopened)
 {
     tw.write(QStringLiteral("Pendrova.ini"), QStringLiteral("[Impressora]\r\nPath=%1\r\nPorta=Serial\r\n").arg(tw.folder()));

@@ -19,6 +19,14 @@ QStringList textsOf(const RecordingPrinter::Page& page)
     return out;
 }
 
+QStringList boxTextsOf(MarginDialog& d)
+{
+    QStringList out;
+    for (MarginBox& b : d.boxes())
+        out << b.box.text;
+    return out;
+}
+
 struct TestePrint : ::testing::Test, CalibraDesk {
     // Opens the dialog and types the boxes, in box order.
     template <class Dialog>
@@ -244,16 +252,125 @@ TEST_F(TestePrint, ABlankBoxStopsTheTestWithTheFocusOnTheFirstBlankOne)
     }
 }
 
-TEST_F(TestePrint, AMarginThatIsNoNumberKeepsThePreviousValue)
+// Millimetres are read with the decimal comma: a box whose text is no number stops the test and
+// the save alike, named, with the focus on it; the margins, the printers and the file stay as
+// they were.
+TEST_F(TestePrint, AMarginThatIsNoNumberIsNamedAndStopsTheTestAndTheSave)
 {
+    auto cx = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensCxZPL45(prog)); };
+    auto oc = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); };
+    auto pk = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensPackZPL(prog)); };
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        std::function<std::unique_ptr<MarginDialog>(Program&)> make;
+        QStringList boxes;
+        const char* focus;
+        QString named, text;
+    };
+    auto frente = [](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}); };
+    auto oculta = [](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", "789123456780", "4501237038"}}); };
+    const Case cases[] = {
+        {"box front, right column pasted letters", frente, cx, {"0", "abc", "3"}, "txtmargem2",
+         "da etiqueta da direita", "abc"},
+        {"box front, lone minus", frente, cx, {"-", "40", "3"}, "txtmargem1", "da etiqueta da esquerda", "-"},
+        {"box front, two commas on top", frente, cx, {"0", "40", "2,,5"}, "txtmargemsuperior", "superior", "2,,5"},
+        {"hidden, a point is no decimal sign", oculta, oc, {"3", "45,5", "2.5"}, "txtmargemsuperior", "superior", "2.5"},
+        {"hidden, first of two bad boxes", oculta, oc, {"3", "x", "y"}, "txtmargem2", "da etiqueta da direita", "x"},
+        {"accessory, past what a margin holds", [](CalibraDesk& d) { d.accessoryOrder(); }, oc, {"1e39", "45", "3"},
+         "txtmargem1", "da etiqueta da esquerda", "1e39"},
+        {"pack, letters", [](CalibraDesk& d) { d.cartonOrder(); }, pk, {"3", "ab"}, "txtmargemsuperior", "superior", "ab"},
+        {"pack, x", [](CalibraDesk& d) { d.cartonOrder(); }, pk, {"1-", "3"}, "txtmargem1", "esquerda", "1-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        c.load(desk);
+        desk.g.margem_caixa_col1 = desk.g.margem_caixa_col2 = desk.g.margem_caixa_topo = -7;
+        desk.g.margem_oculta_col1 = desk.g.margem_oculta_col2 = desk.g.margem_oculta_topo = -7;
+        desk.g.margem_pack_x = desk.g.margem_pack_y = -7;
+        const QByteArray before = desk.settingsFile();
+        auto d = c.make(desk.p);
+        d->Form_Load();
+        for (int i = 0; i < c.boxes.size(); ++i)
+            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        const QString told = QStringLiteral("A margem ") + c.named + QStringLiteral(" não é um número: \"") + c.text +
+                             QStringLiteral("\".\nInforme a Margem em milímetros, com vírgula decimal (por exemplo 2,5).");
+
+        desk.tw.messages.clear();
+        d->cmd_teste_Click();
+        EXPECT_EQ(desk.tw.messages.texts(), QStringList{told});
+        ASSERT_NE(d->focusRequest, nullptr);
+        EXPECT_EQ(d->focusRequest->name, QString::fromLatin1(c.focus));
+        EXPECT_TRUE(desk.nothingPrinted());
+        const Globals& g = desk.g;
+        for (float v : {g.margem_caixa_col1, g.margem_caixa_col2, g.margem_caixa_topo, g.margem_oculta_col1,
+                        g.margem_oculta_col2, g.margem_oculta_topo, g.margem_pack_x, g.margem_pack_y})
+            EXPECT_FLOAT_EQ(v, -7.0f);
+
+        desk.tw.messages.clear();
+        d->focusRequest = nullptr;
+        d->cmd_gravar_Click();
+        EXPECT_EQ(desk.tw.messages.texts(), QStringList{told});
+        ASSERT_NE(d->focusRequest, nullptr);
+        EXPECT_EQ(d->focusRequest->name, QString::fromLatin1(c.focus));
+        EXPECT_TRUE(d->isOpen());
+        EXPECT_EQ(boxTextsOf(*d), c.boxes);
+        EXPECT_EQ(desk.settingsFile(), before);
+    }
+
+    // Numbers as the workstation writes them pass: signs, thousands and blanks around.
     boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}});
-    g.margem_caixa_col1 = 1.25f;
-    g.margem_caixa_topo = 4.0f;
-    typed<FrmMargensCxZPL45>({"-", "40", "2,,5"})->cmd_teste_Click();
-    EXPECT_FLOAT_EQ(g.margem_caixa_col1, 1.25f);
-    EXPECT_FLOAT_EQ(g.margem_caixa_col2, 40.0f);
-    EXPECT_FLOAT_EQ(g.margem_caixa_topo, 4.0f);
+    typed<FrmMargensCxZPL45>({" -1,5", "1.040", "+2,"})->cmd_teste_Click();
+    EXPECT_TRUE(tw.messages.shown().empty()) << tw.messages.texts().join(u'|').toStdString();
+    EXPECT_FLOAT_EQ(g.margem_caixa_col1, -1.5f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_col2, 1040.0f);
+    EXPECT_FLOAT_EQ(g.margem_caixa_topo, 2.0f);
     EXPECT_EQ(barcodes().size(), 2u);
+}
+
+// After an order number that loaded no item the main window still shows the previous item: a
+// test print would put it under the new number, so it is refused and told.
+TEST_F(TestePrint, NoTestPrintWhileTheWindowShowsNoLoadedOrder)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        std::function<std::unique_ptr<MarginDialog>(Program&)> make;
+        QStringList boxes;
+        QString word;
+    };
+    const Case cases[] = {
+        {"box front", [](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensCxZPL45(prog)); }, {"0", "40", "3"},
+         "FRENTE"},
+        {"accessory", [](CalibraDesk& d) { d.accessoryOrder(); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); }, {"3", "45", "3"},
+         "ACESSORIO"},
+        {"carton", [](CalibraDesk& d) { d.cartonOrder(); },
+         [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensPackZPL(prog)); }, {"3", "3"},
+         "CORRUGADO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        c.load(desk);
+        auto d = c.make(desk.p);
+        d->Form_Load();
+        for (int i = 0; i < c.boxes.size(); ++i)
+            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        // Only the two header lines under the new number.
+        desk.order(desk.f.cmbtipo.text, QStringLiteral("790009"), c.word,
+                   {QStringLiteral("MERVALK;PEDIDO 790009"), QStringLiteral("QTDE;COR")});
+        ASSERT_FALSE(desk.f.cmd_printacessorio.visible);
+        desk.tw.messages.clear();
+        d->cmd_teste_Click();
+        EXPECT_EQ(desk.tw.messages.texts(),
+                  QStringList{QStringLiteral("O pedido 790009 não tem itens carregados na janela principal: a "
+                                             "Impressão de Teste não foi feita.")});
+        EXPECT_TRUE(desk.nothingPrinted());
+        EXPECT_TRUE(d->isOpen());
+    }
 }
 
 TEST_F(TestePrint, PackPrintsOnePageForTheFirstChosenVolume)

@@ -1,0 +1,264 @@
+// A dialog's command that prints or saves, pressed while an order number typed in the main window
+// waits unconfirmed: the main window leaves the field first, so the typed order is loaded, and
+// what the command prints or saves goes with what the window shows. Real windows, real clicks and
+// keys; the test prints are read back from their PDF.
+#include "app/frmpadrao.h"
+#include "app/qtkeystrokes.h"
+#include "app/wiring.h"
+#include "platform/processes.h"
+#include "platform/qtprinter.h"
+#include "setup/setupdialogs.h"
+#include "tests/common/fakejava.h"
+#include "tests/common/pdftools.h"
+#include "tests/common/symbols.h"
+#include "tests/common/testworkstation.h"
+#include "tests/x11/xinput.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+namespace {
+
+constexpr int kDpi = 600;
+// A shared, loaded machine may take its time over real keys and clicks.
+constexpr int kSlow = 20000;
+
+// The demo program folder, the window and its dialogs as main() puts them together, printing to
+// the PDF file printer; the QR images come from a stand-in generator. Messages are scripted.
+struct DialogCommands : ::testing::Test {
+    TestWorkstation t;
+    QtPrinterSystem printers{t.files};
+    QtKeystrokes keys;
+    QtProcesses processes;
+    Workstation ws{t.files, t.profile, printers, t.messages, t.screen};
+    Program program{ws, t.form, t.g};
+    FakeJava java{FakeJava::writesAll()};
+    std::unique_ptr<FrmPadrao> window;
+    std::unique_ptr<SetupDialogs> dialogs;
+
+    void SetUp() override
+    {
+        const QString demo = sourceDir() + QStringLiteral("/demo");
+        QDirIterator it(demo, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            QFile file(from);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            t.writeBytes(QDir(demo).relativeFilePath(from), file.readAll());
+        }
+        QDir().mkpath(t.path(QStringLiteral("tmp")));
+        ws.keystrokes = &keys;
+        ws.processes = &processes;
+        window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
+        dialogs = std::make_unique<SetupDialogs>(program, window.get());
+        window->events() = programEvents(*dialogs);
+        window->load();
+        window->show();
+        ASSERT_TRUE(activate(window.get()));
+        auto* list = child<QComboBox>(QStringLiteral("CMBPRINTER"));
+        list->setCurrentIndex(list->count() - 1);
+        ASSERT_EQ(t.form.CMBPRINTER.text, QtPrinterSystem::kFilePrinterName);
+        t.form.lbljava.caption = java.folder();
+        t.messages.clear();  // start-up names the label fonts this machine lacks
+    }
+
+    void TearDown() override
+    {
+        dialogs.reset();
+        window.reset();
+    }
+
+    template <class W>
+    W* child(const QString& name) const
+    {
+        return window->findChild<W*>(name);
+    }
+
+    // The label type chosen, the number typed into "Pedido" with real keys and confirmed with Enter.
+    void loadOrder(const QString& tipo, const QString& numero)
+    {
+        auto* type = child<QComboBox>(QStringLiteral("cmbtipo"));
+        type->setCurrentIndex(type->findText(tipo));
+        ASSERT_EQ(t.form.cmbtipo.text, tipo);
+        typeInOrderField(numero);
+        key(QStringLiteral("Return"));
+        ASSERT_TRUE(waitFor([&] { return t.form.List1.listCount() > 0 && t.form.txtarquivo.text == numero; }, kSlow));
+    }
+
+    // A real click into "Pedido", its text selected and replaced by real keys; no Enter.
+    void typeInOrderField(const QString& numero)
+    {
+        ASSERT_TRUE(activate(window.get()));
+        auto* order = child<QLineEdit>(QStringLiteral("txtarquivo"));
+        // A synchronous move to where the pointer already is never ends: away first.
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+        click(order);
+        ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == order; }, kSlow));
+        key(QStringLiteral("ctrl+a"));
+        typeText(numero);
+        ASSERT_TRUE(waitFor([&] { return t.form.txtarquivo.text == numero; }, kSlow));
+    }
+};
+
+// The EAN-13 symbols of the document, each page read in bands across.
+QStringList printedCodes(const QString& file, const std::vector<std::pair<double, double>>& bands)
+{
+    QStringList out;
+    for (int page = 1; page <= pdf::pageCount(file); ++page) {
+        const QImage image = pdf::rasterise(file, page, kDpi);
+        for (const auto& [x0, x1] : bands) {
+            const QString code = symbols::readBand(image, kDpi, x0, x1, ZXing::BarcodeFormat::EAN13);
+            if (!code.isEmpty())
+                out << code;
+        }
+    }
+    return out;
+}
+
+struct TestPrintCase {
+    const char* name;
+    QString tipo, loaded, typed;  // the order loaded first, then the number typed and not confirmed
+    QString dialog;
+    bool accessKey;               // Alt+I in the dialog, else a click on "&Impressão de Teste"
+    QStringList shows, hides;     // texts of the PDF
+    QStringList codes;            // the EAN-13 symbols read back; empty: not read
+};
+
+void PrintTo(const TestPrintCase& c, std::ostream* os) { *os << c.name; }
+
+const TestPrintCase kTestPrints[] = {
+    {"CartonByClick", QStringLiteral("Corrugado"), QStringLiteral("1400070002"), QStringLiteral("1400070001"),
+     SetupDialogs::kPack, false, {"1400070001", "4402318", "TENIS CASUAL MASCULINO", "7891234500014"},
+     {"4601105", "BOTA CANO CURTO", "1400070002"}, {}},
+    {"CartonByAccessKey", QStringLiteral("Corrugado"), QStringLiteral("1400070002"), QStringLiteral("1400070001"),
+     SetupDialogs::kPack, true, {"1400070001", "4402318", "TENIS CASUAL MASCULINO", "7891234500014"},
+     {"4601105", "BOTA CANO CURTO", "1400070002"}, {}},
+    {"BoxFrontByClick", QStringLiteral("Frente de Caixa"), QStringLiteral("1400050831"), QStringLiteral("1400050832"),
+     SetupDialogs::kCaixa, false, {"BOTA CANO CURTO"}, {"SAPATO SOCIAL"}, {"7899123400216", "7899123400216"}},
+    {"BoxFrontByAccessKey", QStringLiteral("Frente de Caixa"), QStringLiteral("1400050831"),
+     QStringLiteral("1400050832"), SetupDialogs::kCaixa, true, {"BOTA CANO CURTO"}, {"SAPATO SOCIAL"},
+     {"7899123400216", "7899123400216"}},
+};
+
+struct TypedNumberTestPrint : DialogCommands, ::testing::WithParamInterface<TestPrintCase> {};
+
+TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
+{
+    const TestPrintCase& c = GetParam();
+    loadOrder(c.tipo, c.loaded);
+    if (HasFatalFailure())
+        return;
+    QPushButton* calibra = child<QPushButton>(QStringLiteral("cmd_calibra"));
+    click(calibra);
+    ASSERT_TRUE(waitFor([&] { return dialogs->margin(c.dialog) != nullptr; }, kSlow));
+    QPointer<MarginDialogView> view = dialogs->margin(c.dialog);
+    ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
+
+    // Back in the main window, a new number typed and left waiting; then the dialog's command.
+    typeInOrderField(c.typed);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(printers.writtenFiles().isEmpty());
+    if (c.accessKey) {
+        ASSERT_TRUE(activate(view));
+        key(QStringLiteral("alt+i"));
+    } else {
+        click(view->findChild<QPushButton*>(QStringLiteral("cmd_teste")));
+    }
+    ASSERT_TRUE(waitFor([&] { return printers.writtenFiles().size() == 1; }, 30000))
+        << qPrintable(t.messages.texts().join(u'|'));
+    EXPECT_TRUE(t.messages.shown().empty()) << qPrintable(t.messages.texts().join(u'|'));
+    EXPECT_TRUE(view && view->isVisible());
+
+    const QString file = printers.writtenFiles().first();
+    const QString text = pdf::text(file);
+    for (const QString& s : c.shows)
+        EXPECT_TRUE(text.contains(s)) << qPrintable(s) << " not in:\n" << qPrintable(text);
+    for (const QString& s : c.hides)
+        EXPECT_FALSE(text.contains(s)) << qPrintable(s) << " in:\n" << qPrintable(text);
+    if (!c.codes.isEmpty()) {
+        EXPECT_EQ(printedCodes(file, {{0, 40}, {40, 80}}), c.codes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, TypedNumberTestPrint, ::testing::ValuesIn(kTestPrints),
+                         [](const ::testing::TestParamInfo<TestPrintCase>& info) { return std::string(info.param.name); });
+
+// The saves: the typed order is loaded before the dialog writes and closes, whether the button
+// is clicked or pressed by its access key.
+TEST_F(DialogCommands, TheSavesLoadTheTypedOrderFirst)
+{
+    const struct {
+        const char* name;
+        std::function<QWidget*()> open;
+        const char* button;
+        const char* accessKey;  // null: a click
+    } rows[] = {
+        {"margins, click", [&]() -> QWidget* {
+             dialogs->openMargin(SetupDialogs::kPack);
+             return dialogs->margin(SetupDialogs::kPack);
+         },
+         "cmd_gravar", nullptr},
+        {"margins, access key", [&]() -> QWidget* {
+             dialogs->openMargin(SetupDialogs::kPack);
+             return dialogs->margin(SetupDialogs::kPack);
+         },
+         "cmd_gravar", "alt+g"},
+        {"printer parameters, click", [&]() -> QWidget* {
+             dialogs->openParametros();
+             return dialogs->parametros();
+         },
+         "cmd_grava", nullptr},
+        {"printer parameters, access key", [&]() -> QWidget* {
+             dialogs->openParametros();
+             return dialogs->parametros();
+         },
+         "cmd_grava", "alt+g"},
+    };
+    const QString orders[] = {QStringLiteral("1400070001"), QStringLiteral("1400070002")};
+    const QString masters[] = {QStringLiteral("4402318"), QStringLiteral("4601105")};
+    loadOrder(QStringLiteral("Corrugado"), orders[1]);
+    if (HasFatalFailure())
+        return;
+    int n = 0;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const int next = n++ % 2;  // the order not loaded now
+        ASSERT_NE(t.form.txtarquivo.text, orders[next]);
+        QPointer<QWidget> view = r.open();
+        ASSERT_TRUE(view);
+        ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
+        typeInOrderField(orders[next]);
+        if (HasFatalFailure())
+            return;
+        ASSERT_NE(t.form.txtcodigo1.text, masters[next]);  // typed, not loaded yet
+
+        auto* button = view->findChild<QPushButton*>(QString::fromLatin1(r.button));
+        ASSERT_TRUE(button);
+        // The printer-parameters dialog stands on its own: the main window covers it until it
+        // is brought forward, as the operator would.
+        ASSERT_TRUE(activate(view));
+        if (r.accessKey)
+            key(QString::fromLatin1(r.accessKey));
+        else
+            click(button);
+        ASSERT_TRUE(waitFor([&] { return view.isNull() || !view->isVisible(); }, kSlow))
+            << qPrintable(t.messages.texts().join(u'|'));
+        EXPECT_EQ(t.form.txtcodigo1.text, masters[next]);
+        EXPECT_EQ(t.form.txtarquivo.text, orders[next]);
+        t.messages.clear();
+    }
+}
+
+}  // namespace
