@@ -37,20 +37,56 @@ void fill(MainForm& f, const QStringList& c, const CartonLayout& l)
     }
 }
 
-// A volume number: a whole number in 16-bit range, blanks around it allowed.
-std::optional<int> volumeNumber(const QString& text)
+// The line, split at ";", belongs to the item of the key; a line of a count no layout knows
+// belongs to none.
+const CartonLayout* layoutDoItem(const QStringList& c, const KeyParts& key, bool temDepartamento)
 {
-    const QString t = vb::Trim(text);
+    const CartonLayout* layout = cartonLayoutOf(static_cast<int>(c.size()), temDepartamento);
+    if (!layout || vb::Trim(c.at(layout->code)) != key.code || vb::Trim(c.at(5)) != key.description ||
+        vb::Trim(c.at(4)) != key.colour)
+        return nullptr;
+    return layout;
+}
+
+}  // namespace
+
+std::optional<int> numeroVolume(const QString& texto)
+{
+    const QString t = vb::Trim(texto);
     if (t.isEmpty())
         return std::nullopt;
     for (const QChar ch : t)
         if (ch < u'0' || ch > u'9')
             return std::nullopt;
-    const auto v = t.toInt();
-    return v <= 32767 ? std::optional<int>(v) : std::nullopt;
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    return ok && v <= 32767 ? std::optional<int>(v) : std::nullopt;
 }
 
-}  // namespace
+QList<int> linhasDoCorrugado(const MainForm& f)
+{
+    QList<int> linhas;
+    const auto key = splitKey(f.cmb_referencia1.text);
+    if (vb::Trim(f.cmb_referencia1.text).isEmpty() || !key)
+        return linhas;
+    for (int i = 0; i < f.List1.listCount(); ++i)
+        if (layoutDoItem(vb::Split(f.List1.items.at(i), QStringLiteral(";")), *key, f.tem_departamento))
+            linhas << i;
+    return linhas;
+}
+
+std::optional<NumerosVolume> numerosDoVolume(const QString& texto)
+{
+    const QString t = vb::Trim(texto);
+    const auto barra = t.indexOf(u'/');
+    if (barra < 0)
+        return std::nullopt;
+    const auto primeiro = numeroVolume(t.left(barra));
+    const auto segundo = numeroVolume(t.mid(barra + 1));
+    if (!primeiro || !segundo)
+        return std::nullopt;
+    return NumerosVolume{*primeiro, *segundo};
+}
 
 void carrega_corrugado(Program& p)
 {
@@ -68,27 +104,20 @@ void carrega_corrugado(Program& p)
     if (const auto key = splitKey(f.cmb_referencia1.text)) {
         for (const QString& line : f.List1.items) {
             const QStringList c = vb::Split(line, QStringLiteral(";"));
-            const CartonLayout* layout = cartonLayoutOf(static_cast<int>(c.size()), f.tem_departamento);
-            if (!layout || vb::Trim(c.at(layout->code)) != key->code || vb::Trim(c.at(5)) != key->description ||
-                vb::Trim(c.at(4)) != key->colour)
-                continue;
-            fill(f, c, *layout);
-            break;
+            if (const CartonLayout* layout = layoutDoItem(c, *key, f.tem_departamento)) {
+                fill(f, c, *layout);
+                break;
+            }
         }
     }
 
     f.cmb_vol1.clear();
     f.cmb_vol2.clear();
-    const QString volume = vb::Trim(f.txtvolume.text);
-    const auto barra = volume.indexOf(u'/');
-    if (volume.isEmpty() || barra < 0)
-        return;
     // A range that is not two whole numbers gives no volumes, so nothing can be printed from it.
-    const auto primeiro = volumeNumber(volume.left(barra));
-    const auto ultimo = volumeNumber(volume.mid(barra + 1));
-    if (!primeiro || !ultimo)
+    const auto faixa = numerosDoVolume(f.txtvolume.text);
+    if (!faixa)
         return;
-    for (int i = *primeiro; i <= *ultimo; ++i) {
+    for (int i = faixa->primeiro; i <= faixa->segundo; ++i) {
         f.cmb_vol1.addItem(QString::number(i));
         f.cmb_vol2.addItem(QString::number(i));
     }

@@ -1,9 +1,64 @@
 #include "platform/picture.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
 namespace {
 double mmPerPixel(int dotsPerMeter)
 {
     return dotsPerMeter > 0 ? 1000.0 / dotsPerMeter : 25.4 / 96.0;
+}
+
+bool startsAsJpeg(const QByteArray& b)
+{
+    return b.size() >= 2 && static_cast<uchar>(b[0]) == 0xFF && static_cast<uchar>(b[1]) == 0xD8;
+}
+
+// Whether a JPEG's segments run whole to its end-of-image marker. The decoder takes a file cut
+// anywhere in its compressed data as a warning and paints the rest grey, so the end is looked for
+// here: the segments are walked by their lengths, and the compressed data after each start of
+// scan up to the next marker (stuffed bytes and restart markers belong to the data).
+bool jpegWhole(const QByteArray& data)
+{
+    const auto* b = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype n = data.size();
+    qsizetype i = 2;
+    for (;;) {
+        if (i >= n || b[i] != 0xFF)
+            return false;
+        while (i < n && b[i] == 0xFF)
+            ++i;
+        if (i >= n)
+            return false;
+        const uchar marker = b[i++];
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (i + 2 > n)
+            return false;
+        const qsizetype length = (qsizetype(b[i]) << 8) | b[i + 1];
+        if (length < 2 || i + length > n)
+            return false;
+        i += length;
+        if (marker != 0xDA)
+            continue;
+        for (;;) {
+            if (i + 1 >= n)
+                return false;
+            if (b[i] == 0xFF) {
+                const uchar next = b[i + 1];
+                if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
+                    i += 2;
+                    continue;
+                }
+                if (next != 0xFF)
+                    break;
+            }
+            ++i;
+        }
+    }
 }
 }  // namespace
 
@@ -19,5 +74,24 @@ Picture Picture::load(const QString& realPath)
     p.image = QImage(realPath);
     if (!p.image.isNull())
         p.file = realPath;
+    return p;
+}
+
+Picture Picture::loadWhole(const QString& realPath)
+{
+    Picture p;
+    QFile file(realPath);
+    if (realPath.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return p;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || (startsAsJpeg(bytes) && !jpegWhole(bytes)))
+        return p;
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return p;
+    p.image = image;
+    p.file = realPath;
     return p;
 }

@@ -18,4 +18,7 @@ struct Picture {
     // A JPEG (or any picture file Qt reads); an empty path or an unreadable file gives an empty
     // picture.
     static Picture load(const QString& realPath);
+    // The same, for a file that must be whole: a JPEG cut short (which the decoder would fill
+    // out with grey) or any file the reader reports an error for gives an empty picture.
+    static Picture loadWhole(const QString& realPath);
 };

@@ -108,7 +108,13 @@ void V0901Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, con
     MainForm& f = p.form;
     Globals& g = p.g;
 
-    if (!Gera_QrCode(p)) {
+    // The turn on tmp lasts until the last page has read its image.
+    const QrTurn vez(p.ws.files);
+    if (!vez.held()) {
+        QrTurn::tellBusy(p);
+        return;
+    }
+    if (!Gera_QrCode(p, vez)) {
         p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical);
         return;
     }

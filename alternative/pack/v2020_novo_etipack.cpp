@@ -110,7 +110,8 @@ void V2020_Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, co
     Globals& g = p.g;
 
     // This label prints no QR image, so it goes on whatever the generator managed.
-    Gera_QrCode(p);
+    if (const QrTurn vez(p.ws.files); vez.held())
+        Gera_QrCode(p, vez);
 
     g.fonte_etiqueta = QStringLiteral("Franklin Gothic Medium");
     Printer& pr = p.ws.printers.current();

@@ -1,5 +1,6 @@
 #include "labels/pack/codigopack.h"
 
+#include "orders/carrega_corrugado.h"
 #include "platform/errors.h"
 #include "platform/vb.h"
 
@@ -36,17 +37,27 @@ QString chaveVolume(const MainForm& form, int volume)
     return vb::Trim(vb::CStr(volume)) + u'/' + vb::Trim(form.lblmax.caption);
 }
 
-QString codigoDoVolume(const MainForm& form, int volume)
+QMap<int, QString> codigosDoCorrugado(const MainForm& form)
 {
-    const QString chave = chaveVolume(form, volume);
-    const QString master = vb::Trim(form.txtcodigo1.text);
-    for (const QString& item : form.lsteanpack.items) {
-        const EntradaPack e = entradaPack(item);
-        if (e.master == master && e.volume == chave)
-            return e.codigo;
+    QMap<int, QString> codigos;
+    const QString max = vb::Trim(form.lblmax.caption);
+    const auto ultimo = numeroVolume(max);
+    for (const int linha : linhasDoCorrugado(form)) {
+        const auto entrada = entradaNaPosicao(form.lsteanpack, linha);
+        const auto barra = entrada ? entrada->volume.indexOf(u'/') : -1;
+        if (barra < 0)
+            continue;
+        const auto volume = numeroVolume(entrada->volume.left(barra));
+        // The count as a number ("02" is 2); a last volume that is no number is compared as text.
+        const QString conta = vb::Trim(entrada->volume.mid(barra + 1));
+        const bool mesmaConta = ultimo ? numeroVolume(conta) == ultimo : conta == max;
+        if (volume && mesmaConta && !codigos.contains(*volume))
+            codigos.insert(*volume, entrada->codigo);
     }
-    return {};
+    return codigos;
 }
+
+QString codigoDoVolume(const MainForm& form, int volume) { return codigosDoCorrugado(form).value(volume); }
 
 FaixaVolumes faixaDoCorrugado(const MainForm& form)
 {
@@ -56,13 +67,18 @@ FaixaVolumes faixaDoCorrugado(const MainForm& form)
     return faixa;
 }
 
-QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes)
+QList<int> volumesSemCodigo(const QMap<int, QString>& codigos, QList<int> volumes)
 {
     std::sort(volumes.begin(), volumes.end());
     volumes.erase(std::unique(volumes.begin(), volumes.end()), volumes.end());
     QList<int> sem;
     for (const int v : volumes)
-        if (!codigoSeguro(codigoDoVolume(form, v)))
+        if (!codigoSeguro(codigos.value(v)))
             sem << v;
     return sem;
+}
+
+QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes)
+{
+    return volumesSemCodigo(codigosDoCorrugado(form), std::move(volumes));
 }

@@ -44,15 +44,23 @@ QString escapaXml(const QString& s)
     return out;
 }
 
-// An image the pack label can paint: a file that exists and loads as a picture. A file the
-// generator left that is no image counts as no image at all.
-bool imagemPronta(const FileSystem& files, const QString& codigo)
+}  // namespace
+
+QrTurn::QrTurn(const FileSystem& files) : lock_(files.resolve(QStringLiteral("tmp")), files.saveLockWait()) {}
+
+void QrTurn::tellBusy(Program& p)
 {
-    return codigoSeguro(codigo) && files.fileExists(imagemQr(codigo)) &&
-           !Picture::load(files.resolve(imagemQr(codigo))).isNull();
+    p.ws.messages.show(QStringLiteral("Outro programa está gerando QRcodes na pasta tmp; tente de novo em instantes. "
+                                      "Nenhuma etiqueta foi impressa."),
+                       mb::OKOnly | mb::Exclamation);
 }
 
-}  // namespace
+Picture imagemDoCodigo(const FileSystem& files, const QString& codigo)
+{
+    if (!codigoSeguro(codigo) || !files.fileExists(imagemQr(codigo)))
+        return {};
+    return Picture::loadWhole(files.resolve(imagemQr(codigo)));
+}
 
 QString textoDestino(const QString& pastaNativa)
 {
@@ -74,8 +82,15 @@ QByteArray requisicaoQr(const QStringList& codigos, const QString& destino)
     return cp1252::encode(texto);
 }
 
-bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
+bool Gera_QrCode(Program& p, const QrTurn& vez, std::chrono::milliseconds tempoLimite)
 {
+    return Gera_QrCode(p, vez, faixaDoCorrugado(p.form), tempoLimite);
+}
+
+bool Gera_QrCode(Program& p, const QrTurn& vez, const FaixaVolumes& escolhidos, std::chrono::milliseconds tempoLimite)
+{
+    if (!vez.held())
+        return false;
     const FileSystem& files = p.ws.files;
     const MainForm& f = p.form;
 
@@ -85,23 +100,25 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
         return false;
     }
 
-    // The carton's own entries, one per volume of its range and in volume order: another carton
-    // of the same order may sit anywhere in the pack list. A volume without a code the generator
-    // can name could never print its QR, so nothing is made for such a carton.
+    // The carton's own entries, in volume order: another carton of the same order, even of the
+    // same master code, may sit anywhere in the pack list. A chosen volume without a code the
+    // generator can name could never print its QR, so nothing is made then; the carton's other
+    // volumes without one are only left out of the request.
+    const QMap<int, QString> doCorrugado = codigosDoCorrugado(f);
+    for (int v = escolhidos.primeiro; v <= escolhidos.ultimo; ++v)
+        if (!codigoSeguro(doCorrugado.value(v)))
+            return false;
     const FaixaVolumes faixa = faixaDoCorrugado(f);
     QStringList codigos;
-    for (int v = faixa.primeiro; v <= faixa.ultimo; ++v) {
-        const QString codigo = codigoDoVolume(f, v);
-        if (!codigoSeguro(codigo))
-            return false;
-        codigos << codigo;
-    }
+    for (int v = faixa.primeiro; v <= faixa.ultimo; ++v)
+        if (codigoSeguro(doCorrugado.value(v)))
+            codigos << doCorrugado.value(v);
     if (codigos.isEmpty())
         return false;
 
     auto todasProntas = [&] {
         return std::all_of(codigos.cbegin(), codigos.cend(),
-                           [&](const QString& codigo) { return imagemPronta(files, codigo); });
+                           [&](const QString& codigo) { return !imagemDoCodigo(files, codigo).isNull(); });
     };
     // Images of an earlier run stay in tmp; generate only when one of the carton's is missing.
     if (f.tem_departamento && todasProntas())
@@ -133,7 +150,7 @@ bool Gera_QrCode(Program& p, std::chrono::milliseconds tempoLimite)
         processes->sleep(std::chrono::milliseconds(200));
     }
 
-    // Every volume's image, not just the first: a file that is missing or no picture leaves a
-    // label without its QR.
+    // Every volume's image, not just the first: a file that is missing, no picture or cut short
+    // leaves a label without its QR.
     return terminou && todasProntas();
 }

@@ -104,18 +104,15 @@ QString listaVolumes(const MainForm& f, const QList<int>& volumes)
     return chaves.isEmpty() ? ultima : chaves.join(QStringLiteral(", ")) + QStringLiteral(" e ") + ultima;
 }
 
-// Every volume that may print must have a pack code its QR image can be made from: those of
-// the run and the rest of the carton's range, which the generator is asked for too.
-bool volumesComCodigo(Program& p, int inicio, int fim)
+// Every volume chosen for printing must have a pack code its QR image can be made from; the
+// carton's other volumes may lack one.
+bool volumesComCodigo(Program& p, const QMap<int, QString>& codigos, int inicio, int fim)
 {
     const MainForm& f = p.form;
-    const FaixaVolumes faixa = faixaDoCorrugado(f);
     QList<int> volumes;
-    for (int v = faixa.primeiro; v <= faixa.ultimo; ++v)
-        volumes << v;
     for (int v = inicio; v <= fim; ++v)
         volumes << v;
-    const QList<int> sem = volumesSemCodigo(f, volumes);
+    const QList<int> sem = volumesSemCodigo(codigos, volumes);
     if (sem.isEmpty())
         return true;
     const QString texto =
@@ -127,15 +124,6 @@ bool volumesComCodigo(Program& p, int inicio, int fim)
                                           "sem ele não há QRcode. Nenhuma etiqueta foi impressa."),
                        mb::OKOnly | mb::Critical);
     return false;
-}
-
-// The QR image of a volume as it will be painted; empty when its file is missing or no picture.
-Picture imagemDoVolume(const Program& p, int volume)
-{
-    const QString codigo = codigoDoVolume(p.form, volume);
-    if (!codigoSeguro(codigo) || !p.ws.files.fileExists(imagemQr(codigo)))
-        return {};
-    return Picture::load(p.ws.files.resolve(imagemQr(codigo)));
 }
 
 QString formata(int v, int digitos)
@@ -177,16 +165,26 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
     MainForm& f = p.form;
     Globals& g = p.g;
 
-    // No page leaves without its volume's QR: every check comes before the first page.
-    if (!volumesComCodigo(p, m_inicio, m_fim))
+    // No page leaves without its volume's QR: every check comes before the first page. The
+    // volumes are those of the carton's own item, looked up once for the run.
+    const QMap<int, QString> codigos = codigosDoCorrugado(f);
+    if (!volumesComCodigo(p, codigos, m_inicio, m_fim))
         return;
+    // Held until the last page has read its image: another copy of the program would otherwise
+    // delete the images, or make its own, between the generation and the pages.
+    const QrTurn vez(p.ws.files);
+    if (!vez.held()) {
+        QrTurn::tellBusy(p);
+        return;
+    }
     auto erroQr = [&] { p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical); };
-    if (!Gera_QrCode(p)) {
+    if (!Gera_QrCode(p, vez, FaixaVolumes{m_inicio, m_fim})) {
         erroQr();
         return;
     }
+    auto imagemDoVolume = [&](int v) { return imagemDoCodigo(p.ws.files, codigos.value(v)); };
     for (int v = m_inicio; v <= m_fim; ++v)
-        if (imagemDoVolume(p, v).isNull()) {
+        if (imagemDoVolume(v).isNull()) {
             erroQr();
             return;
         }
@@ -232,12 +230,12 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
         if (impressora && impressora->failed())
             break;
         // An image that went away since the check stops the run before its page.
-        const Picture qr = imagemDoVolume(p, v);
+        const Picture qr = imagemDoVolume(v);
         if (qr.isNull()) {
             erroQr();
             break;
         }
-        m_codigo = codigoDoVolume(f, v);
+        m_codigo = codigos.value(v);
         const QString volume = textoVolume(v, f.lblmax.caption, m_fim);
         m_cd = f.txtdestino1.text;
 

@@ -54,6 +54,17 @@ void Carton::pack(const QStringList& entries, int first, int last)
 {
     f.txtcodigo1.text = master;
     f.lsteanpack.items = entries;
+    // The order lines of the entries, of 14 fields: an entry of another master code is a line of
+    // another item.
+    f.List1.clear();
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split(u'|');
+        f.List1.addItem(QStringLiteral("24;01;%1;FORNECEDOR;PRETO;TENIS;%2;P24;37 38;2 4;24;32;CD;%3")
+                            .arg(parts.value(0), parts.value(1), parts.value(2)));
+    }
+    f.cmb_referencia1.clear();
+    f.cmb_referencia1.addItem(master.trimmed() + QStringLiteral(" | TENIS | PRETO"));
+    f.cmb_referencia1.setListIndex(0);
     f.cmb_vol1.clear();
     f.cmb_vol2.clear();
     for (int v = first; v <= last; ++v) {

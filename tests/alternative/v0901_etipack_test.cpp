@@ -109,8 +109,8 @@ TEST(V0901EtiPack, VolumeTextAndThePackCodeOfTheVolume)
         SCOPED_TRACE(k.lblmax);
         Carton c;
         const QString lblmax = QString::fromLatin1(k.lblmax);
-        // Only "3/<count>" of the carton's master code counts: not another master code, not a
-        // padded volume, and of two matches the first; blanks around the parts are ignored.
+        // Only volume 3 of the carton's own item counts: not another master code's; a padded
+        // volume is the same volume, and of two matches the first.
         c.pack({QStringLiteral("9999999|X3|3/") + lblmax, c.master + QStringLiteral("|P3|03/") + lblmax,
                 u' ' + c.master + QStringLiteral(" | C3 | 3/") + lblmax + u' ',
                 c.master + QStringLiteral("|D3|3/") + lblmax},
@@ -123,7 +123,7 @@ TEST(V0901EtiPack, VolumeTextAndThePackCodeOfTheVolume)
         EXPECT_EQ(volume->text, QString::fromLatin1(k.volume));
         const auto* code = Carton::textAt(pages[0], 133, 3 + 46);
         ASSERT_NE(code, nullptr);
-        EXPECT_EQ(code->text, QStringLiteral("C3"));
+        EXPECT_EQ(code->text, QStringLiteral("P3"));
     }
 }
 

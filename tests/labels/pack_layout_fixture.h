@@ -70,6 +70,17 @@ struct PackLayout {
         return pr.documents().back().pages;
     }
 
+    // The codes the last request asked for, in its order.
+    QStringList requested() const
+    {
+        QStringList out;
+        const QString request = QString::fromLatin1(ws.readBytes(QStringLiteral("tmp/qr.xml")));
+        for (const QString& line : request.split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("   <codigo>")))
+                out << line.mid(11).chopped(9);
+        return out;
+    }
+
     // The text printed with its top at y, or null.
     static const Op* textAt(const Page& page, double y)
     {

@@ -103,21 +103,21 @@ TEST(PackLabel, VolumeTextFollowsTheLengthOfTheVolumeCount)
         SCOPED_TRACE(c.lblmax);
         PackLayout pl;
         const QString lblmax = QString::fromLatin1(c.lblmax);
-        // The pack code is looked up by "3/<count>": padded keys, other master codes and later
-        // entries do not count.
-        fillCarton(pl.ws.form, pl.master,
-                   {QStringLiteral("9999999|X3|3/") + lblmax, pl.master + QStringLiteral("|P3|03/") + lblmax,
-                    pl.master + QStringLiteral("| C3 | 3/") + lblmax + u' ', pl.master + QStringLiteral("|D3|3/") + lblmax},
-                   3, c.to);
+        // The pack code is volume 3's of the carton's own item: another master code's does not
+        // count, a padded volume ("03/") is the same volume, and of two entries the first counts.
+        QStringList pack{QStringLiteral("9999999|X3|3/") + lblmax, pl.master + QStringLiteral("|P3|03/") + lblmax,
+                         pl.master + QStringLiteral("| C3 | 3/") + lblmax + u' ',
+                         pl.master + QStringLiteral("|D3|3/") + lblmax};
         // Every volume printed has a code of its own.
         for (int v = 4; v <= c.to; ++v)
-            pl.ws.form.lsteanpack.items << pl.master + QStringLiteral("|C%1|%1/").arg(v) + lblmax;
+            pack << pl.master + QStringLiteral("|C%1|%1/").arg(v) + lblmax;
+        fillCarton(pl.ws.form, pl.master, pack, 3, c.to);
         pl.ws.form.lblmax.caption = lblmax;
         const auto pages = pl.print(3, c.to);
         ASSERT_FALSE(pages.empty());
         ASSERT_NE(PackLayout::textAt(pages[0], 133), nullptr);
         EXPECT_EQ(PackLayout::textAt(pages[0], 133)->text, QString::fromLatin1(c.volume));
-        EXPECT_NE(pages[0].findText(QStringLiteral("C3")), nullptr);
+        EXPECT_NE(pages[0].findText(QStringLiteral("P3")), nullptr);
     }
 }
 
@@ -245,8 +245,8 @@ TEST(PackLabel, EachVolumeGetsItsOwnPicture)
     EXPECT_TRUE(pl.ws.form.pictqrcode.picture().file.endsWith(QStringLiteral("/tmp/C4.jpg")));
 }
 
-// A page never leaves without its volume's QR: one volume that cannot have it stops the run
-// before the first page, whether or not it is among the volumes printed.
+// A page never leaves without its volume's QR: a volume printed that cannot have it stops the run
+// before the first page; a volume not printed that has no code is only left out of the request.
 TEST(PackLabel, AVolumeWithoutItsPictureStopsTheRunBeforeThePages)
 {
     struct Case {
@@ -254,7 +254,7 @@ TEST(PackLabel, AVolumeWithoutItsPictureStopsTheRunBeforeThePages)
         QString generator;
         int removed;  // volume whose entry is taken out of the pack list; 0 for none
         int from, to;
-        QString message;
+        QString message;  // empty: the volumes printed
     };
     const QString erro = QStringLiteral("Erro ao Gerar o QRcode");
     const QString semCodigo = QStringLiteral("O volume 4/4 do Cód. Master 4402318 não tem código de pack válido no pedido");
@@ -262,17 +262,26 @@ TEST(PackLabel, AVolumeWithoutItsPictureStopsTheRunBeforeThePages)
         {"volume 2's image is not made", FakeJava::writesAllBut({QStringLiteral("C2")}), 0, 1, 4, erro},
         {"the same, printing volume 3 alone", FakeJava::writesAllBut({QStringLiteral("C2")}), 0, 3, 3, erro},
         {"volume 4 has no entry", FakeJava::writesAll(), 4, 1, 4, semCodigo},
-        {"the same, printing volumes 1 and 2", FakeJava::writesAll(), 4, 1, 2, semCodigo},
+        {"the same, printing volumes 1 and 2", FakeJava::writesAll(), 4, 1, 2, QString()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PackLayout pl(c.generator);
         pl.ws.form.tem_departamento = false;
         pl.volumes(1, 4);
-        if (c.removed)
+        if (c.removed) {
             pl.ws.form.lsteanpack.items.removeAt(c.removed - 1);
+            pl.ws.form.List1.items.removeAt(c.removed - 1);
+        }
         pl.ws.form.txtbarra.text = QStringLiteral("antes");
-        EXPECT_TRUE(pl.print(c.from, c.to).empty());
+        const auto pages = pl.print(c.from, c.to);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(pl.ws.messages.texts().isEmpty()) << pl.ws.messages.texts().join(u'|').toStdString();
+            ASSERT_EQ(pages.size(), static_cast<std::size_t>(c.to - c.from + 1));
+            EXPECT_EQ(pl.requested(), (QStringList{"C1", "C2", "C3"})) << "every usable code of the carton";
+            continue;
+        }
+        EXPECT_TRUE(pages.empty());
         ASSERT_EQ(pl.ws.messages.texts().size(), 1);
         EXPECT_TRUE(pl.ws.messages.texts()[0].startsWith(c.message)) << pl.ws.messages.texts()[0].toStdString();
         EXPECT_EQ(mb::iconOf(pl.ws.messages.shown()[0].style), mb::Critical);

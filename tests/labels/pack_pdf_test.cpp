@@ -156,4 +156,73 @@ TEST_F(PackLabelPdf, EveryCartonOfADepartmentOrderPrintsItsOwnVolumesQr)
     }
 }
 
+// One model in two colours: two cartons of one order with the same master code, in orders with
+// and without the department column. Each colour chosen in "Produto" and printed through the
+// print command gives pages whose QR decodes to that colour's own volume codes.
+TEST_F(PackLabelPdf, CartonsSharingAMasterCodeEachPrintTheirOwnQr)
+{
+    struct Carton {
+        QString colour;
+        QStringList codes;
+    };
+    const Carton cartons[] = {
+        {QStringLiteral("PRETO"), {"7891234500014", "7891234500021"}},
+        {QStringLiteral("BRANCO"), {"7891234500106", "7891234500113"}},
+    };
+    MainForm& f = ws.form;
+    f.lblpath.caption = ws.folder();
+    f.lbljava.caption = javaFolder();
+    f.lblprinterdefault.caption = printers.current().deviceName();
+    f.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+    f.cmbtipo.text = QStringLiteral("Corrugado");
+
+    for (const bool departamento : {true, false}) {
+        SCOPED_TRACE(departamento ? "department column" : "no department column");
+        const QString numero = departamento ? QStringLiteral("780020") : QStringLiteral("780021");
+        QStringList lines{QStringLiteral("MERVALK;PEDIDO %1;DISTRIBUIDORA").arg(numero)};
+        lines << (departamento ? QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;"
+                                                "SEMANA;DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO")
+                               : QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;PRE PACK;GRADE;QTDE GRADE;"
+                                                "TOTAL;SEMANA;DESTINO;VOLUME"));
+        for (const Carton& c : cartons)
+            for (int v = 1; v <= c.codes.size(); ++v)
+                lines << (departamento ? QStringLiteral("24;01;4402318;PASSO FIRME LTDA;%1;TENIS CASUAL;%2;37 38 39;"
+                                                        "2 4 6;24;32;CD CAJAMAR;%3/2;2026;VERAO;MASCULINO;01/12/2026")
+                                       : QStringLiteral("24;01;4402318;PASSO FIRME LTDA;%1;TENIS CASUAL;%2;4402318P24;"
+                                                        "37 38 39;2 4 6;24;32;CD EXTREMA;%3/2"))
+                             .arg(c.colour, c.codes[v - 1])
+                             .arg(v);
+        ws.write(QStringLiteral("PEDIDO %1 CORRUGADO.txt").arg(numero), lines.join(QStringLiteral("\r\n")) + "\r\n");
+        f.txtarquivo.text = numero;
+        carrega_pedido(program);
+        ASSERT_TRUE(ws.messages.shown().empty()) << ws.messages.texts().join(u'\n').toStdString();
+        ASSERT_EQ(f.tem_departamento, departamento);
+        ASSERT_EQ(f.cmb_referencia1.listCount(), 2);
+
+        // BRANCO first: before, its pages carried PRETO's QR and code.
+        for (const int carton : {1, 0}) {
+            const Carton& c = cartons[carton];
+            SCOPED_TRACE(c.colour.toStdString());
+            f.cmb_referencia1.setListIndex(carton);
+            carrega_corrugado(program);
+            ASSERT_EQ(f.txtcor1.text, c.colour);
+            const qsizetype before = printers.writtenFiles().size();
+            cmd_printacessorio_Click(program);
+
+            EXPECT_TRUE(ws.messages.shown().empty()) << ws.messages.texts().join(u'\n').toStdString();
+            ASSERT_EQ(printers.writtenFiles().size(), before + 1);
+            const QString file = printers.writtenFiles().last();
+            ASSERT_EQ(pdf::pageCount(file), 2);
+            for (int page = 1; page <= 2; ++page) {
+                SCOPED_TRACE(page);
+                EXPECT_EQ(decodeQr(pdf::rasterise(file, page, 300)), c.codes[page - 1]);
+                const QString text = pdf::text(file, page);
+                EXPECT_TRUE(text.contains(c.colour)) << text.toStdString();
+                EXPECT_TRUE(text.contains(c.codes[page - 1])) << text.toStdString();
+                EXPECT_TRUE(text.contains(QStringLiteral("Volume: %1/2").arg(page))) << text.toStdString();
+            }
+        }
+    }
+}
+
 }  // namespace

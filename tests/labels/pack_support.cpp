@@ -13,6 +13,17 @@ void fillCarton(MainForm& form, const QString& master, const QStringList& pack, 
 {
     form.txtcodigo1.text = master;
     form.lsteanpack.items = pack;
+    // The order lines the entries were made from, of 14 fields (a layout of any header): an
+    // entry of another master code is a line of another item.
+    form.List1.clear();
+    for (const QString& entry : pack) {
+        const QStringList parts = entry.split(u'|');
+        form.List1.addItem(QStringLiteral("24;01;%1;FORNECEDOR;PRETO;TENIS;%2;P24;37 38;2 4;24;32;CD;%3")
+                               .arg(parts.value(0), QString(parts.value(1)).replace(u';', u','), parts.value(2)));
+    }
+    form.cmb_referencia1.clear();
+    form.cmb_referencia1.addItem(master.trimmed() + QStringLiteral(" | TENIS | PRETO"));
+    form.cmb_referencia1.setListIndex(0);
     form.cmb_vol1.clear();
     form.cmb_vol2.clear();
     for (int v = firstVolume; v <= lastVolume; ++v) {

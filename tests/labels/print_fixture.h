@@ -1,6 +1,7 @@
 #pragma once
 
 #include "labels/product/cmd_printacessorio.h"
+#include "orders/carrega_corrugado.h"
 #include "orders/carrega_pedido.h"
 #include "platform/processes.h"
 #include "platform/recordingprinter.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -149,6 +151,64 @@ struct PrintDesk {
                          .arg(e.code, e.volume);
         order(kCorrugado, QStringLiteral("780004"), QStringLiteral("CORRUGADO"), lines);
     }
+    // Cartons of one master code, "4402318", and one description, one per colour, their lines
+    // one after the other; volume v of a carton is "v/<its count>".
+    struct ColourCarton {
+        QString colour;
+        QStringList codes;
+    };
+    void twoColourOrder(bool departamento, const std::vector<ColourCarton>& cartons)
+    {
+        QStringList lines{QStringLiteral("MERVALK;PEDIDO 780006;DISTRIBUIDORA")};
+        lines << (departamento ? QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;"
+                                                "SEMANA;DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO")
+                               : QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;PRE PACK;GRADE;QTDE GRADE;"
+                                                "TOTAL;SEMANA;DESTINO;VOLUME"));
+        for (const ColourCarton& c : cartons)
+            for (int v = 1; v <= c.codes.size(); ++v)
+                lines << (departamento ? QStringLiteral("24;01;4402318;PASSO FIRME LTDA;%1;TENIS CASUAL;%2;37 38 39;"
+                                                        "2 4 6;24;32;CD CAJAMAR;%3/%4;2026;VERAO;MASCULINO;01/12/2026")
+                                       : QStringLiteral("24;01;4402318;PASSO FIRME LTDA;%1;TENIS CASUAL;%2;4402318P24;"
+                                                        "37 38 39;2 4 6;24;32;CD CAJAMAR;%3/%4"))
+                             .arg(c.colour, c.codes[v - 1])
+                             .arg(v)
+                             .arg(c.codes.size());
+        order(kCorrugado, QStringLiteral("780006"), QStringLiteral("CORRUGADO"), lines);
+    }
+    // Picks an item in "Produto" and leaves the list, which loads it.
+    void chooseCarton(int index)
+    {
+        f.cmb_referencia1.setListIndex(index);
+        carrega_corrugado(p);
+    }
+    // The codes the last QR request asked for, in its order.
+    QStringList requested() const
+    {
+        QStringList out;
+        const QString request = QString::fromLatin1(tw.readBytes(QStringLiteral("tmp/qr.xml")));
+        for (const QString& line : request.split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("   <codigo>")))
+                out << line.mid(11).chopped(9);
+        return out;
+    }
+    // A JPEG whose compressed data is most of the file, so a cut lands in it; made once.
+    static QString writeNoisyJpeg()
+    {
+        static QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/noisy.jpg");
+        if (!QFile::exists(path)) {
+            QImage image(240, 240, QImage::Format_Grayscale8);
+            quint32 seed = 12345;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    seed = seed * 1664525u + 1013904223u;
+                    image.setPixel(x, y, qRgb(seed >> 24, seed >> 24, seed >> 24));
+                }
+            image.save(path, "JPEG", 90);
+        }
+        return path;
+    }
+
     void volumes(const QString& first, const QString& last)
     {
         f.cmb_vol1.text = first;
@@ -188,6 +248,15 @@ struct PrintDesk {
     }
     bool defaultCurrent() { return tw.printers.currentIndex() == 0; }
 };
+
+// The file of the picture painted on a page (a carton's QR image); empty when none.
+inline QString qrFileOf(const RecordingPrinter::Page& page)
+{
+    for (const auto& op : page.ops)
+        if (op.kind == RecordingPrinter::Kind::Picture && !op.file.isEmpty())
+            return op.file;
+    return {};
+}
 
 // Texts of a page, in drawing order.
 inline QStringList textsOf(const RecordingPrinter::Page& page)

@@ -4,7 +4,10 @@
 #include "tests/common/testworkstation.h"
 #include "tests/labels/pack_support.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -24,7 +27,11 @@ struct QrFixture {
         ws.form.lbljava.caption = java.folder();
     }
 
-    bool run(std::chrono::milliseconds timeout = kTempoGerador) { return Gera_QrCode(ws.program, timeout); }
+    bool run(std::chrono::milliseconds timeout = kTempoGerador)
+    {
+        const QrTurn vez(ws.files);
+        return Gera_QrCode(ws.program, vez, timeout);
+    }
     QString request() const { return QString::fromLatin1(ws.readBytes(QStringLiteral("tmp/qr.xml"))); }
     // The codes of the request, in its order.
     QStringList requested() const
@@ -347,6 +354,106 @@ TEST(GeraQrCode, WithoutProcessesNothingIsStartedAndTheRunFails)
     EXPECT_FALSE(fx.run());
     EXPECT_TRUE(fx.java.calls().isEmpty());
     EXPECT_EQ(fx.requested(), QStringList{"C1"});
+}
+
+// A JPEG whose compressed data is most of the file, so a cut lands in it.
+QByteArray noisyJpeg()
+{
+    QImage image(240, 240, QImage::Format_Grayscale8);
+    quint32 seed = 99;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            image.setPixel(x, y, qRgb(seed >> 24, seed >> 24, seed >> 24));
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+// The generator ends with success but one image is not whole: Qt's decoder would paint the
+// missing part grey, and that label would print an unreadable QR.
+TEST(GeraQrCode, AnImageThatDoesNotLoadWholeIsAFailedGeneration)
+{
+    QTemporaryDir dir;
+    const QByteArray whole = noisyJpeg();
+    struct Case {
+        const char* name;
+        QByteArray c2;  // what the generator leaves as C2's image
+        bool result;
+    };
+    const Case cases[] = {
+        {"half of it", whole.left(whole.size() / 2), false},
+        {"all but its end marker", whole.left(whole.size() - 2), false},
+        {"all but its last hundred bytes", whole.left(whole.size() - 100), false},
+        {"its headers only", whole.left(600), false},
+        {"whole", whole, true},
+        {"whole, with bytes after its end", whole + QByteArray(16, '\0'), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString c2 = dir.path() + QStringLiteral("/c2.jpg");
+        QFile::remove(c2);
+        QFile out(c2);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.c2);
+        out.close();
+        QrFixture fx(FakeJava::writesOnly({"C1"}) + QStringLiteral("cp '%1' tmp/C2.jpg\nexit 0").arg(c2));
+        fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/2"), kMaster + QStringLiteral("|C2|2/2")}, 1, 2);
+        EXPECT_EQ(fx.run(), c.result);
+        EXPECT_EQ(fx.java.calls().size(), 1);
+    }
+}
+
+// In an order with the department column an image already in tmp spares the generator only
+// when it loads whole: one cut short is made again.
+TEST(GeraQrCode, DepartmentOrderMakesAnImageCutShortAgain)
+{
+    const QByteArray whole = noisyJpeg();
+    QrFixture fx(FakeJava::writesAll());
+    fx.ws.form.tem_departamento = true;
+    fillCarton(fx.ws.form, kMaster, {kMaster + QStringLiteral("|C1|1/2"), kMaster + QStringLiteral("|C2|2/2")}, 1, 2);
+    fx.keepImage(QStringLiteral("C1"));
+    fx.ws.writeBytes(QStringLiteral("tmp/C2.jpg"), whole.left(whole.size() - 100));
+
+    EXPECT_TRUE(fx.run());
+    EXPECT_EQ(fx.java.calls().size(), 1);
+}
+
+// Volume 3 of four has no usable code. Only the volumes chosen must have theirs; the request asks
+// for every usable code of the carton, in volume order.
+TEST(GeraQrCode, OnlyTheChosenVolumesMustHaveAUsableCode)
+{
+    struct Case {
+        int first, last;
+        bool started;
+        bool result;
+    };
+    const Case cases[] = {
+        {1, 2, true, true},
+        {4, 4, true, true},
+        {3, 3, false, false},
+        {2, 4, false, false},
+    };
+    for (const QString& code3 : {QString(), QStringLiteral("a/b")}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(QStringLiteral("%1 to %2, volume 3 \"%3\"").arg(c.first).arg(c.last).arg(code3).toStdString());
+            QrFixture fx(FakeJava::writesAll());
+            fillCarton(fx.ws.form, kMaster,
+                       {kMaster + QStringLiteral("|C4|4/4"), kMaster + QStringLiteral("|C1|1/4"),
+                        kMaster + QStringLiteral("|") + code3 + QStringLiteral("|3/4"),
+                        kMaster + QStringLiteral("|C2|2/4")},
+                       1, 4);
+            const QrTurn vez(fx.ws.files);
+            EXPECT_EQ(Gera_QrCode(fx.ws.program, vez, FaixaVolumes{c.first, c.last}), c.result);
+            EXPECT_EQ(fx.java.calls().size(), c.started ? 1 : 0);
+            if (c.started) {
+                EXPECT_EQ(fx.requested(), (QStringList{"C1", "C2", "C4"}));
+            }
+        }
+    }
 }
 
 }  // namespace

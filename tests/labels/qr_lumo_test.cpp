@@ -55,7 +55,7 @@ TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
         pack << master + u'|' + codes[i] + QStringLiteral("|%1/4").arg(i + 1);
     fillCarton(ws.form, master, pack, 1, 4);
 
-    ASSERT_TRUE(Gera_QrCode(ws.program));
+    ASSERT_TRUE(Gera_QrCode(ws.program, QrTurn(ws.files)));
 
     for (const QString& code : codes) {
         SCOPED_TRACE(code.toStdString());
@@ -184,7 +184,7 @@ TEST(RealGeneratorFolder, WritesIntoAProgramFolderWhoseNameTheCodePageLacks)
     const QString master = QStringLiteral("4402318");
     fillCarton(t.form, master, {master + QStringLiteral("|7891234500014|1/1")}, 1, 1);
 
-    ASSERT_TRUE(Gera_QrCode(program));
+    ASSERT_TRUE(Gera_QrCode(program, QrTurn(files)));
 
     QFile request(folder + QStringLiteral("/tmp/qr.xml"));
     ASSERT_TRUE(request.open(QIODevice::ReadOnly));

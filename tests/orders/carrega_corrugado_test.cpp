@@ -95,6 +95,9 @@ TEST_F(CartonItem, VolumeLists)
         {"A/B", {}},
         {"1,5/3", {}},
         {"1/2/3", {}},
+        // Leading zeros are the same numbers; a number too long for any count is none.
+        {"01/03", {"1", "2", "3"}},
+        {"99999999999/2", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.volume.toStdString());
@@ -107,6 +110,37 @@ TEST_F(CartonItem, VolumeLists)
         EXPECT_EQ(f.cmb_vol1.text, c.items.isEmpty() ? QString() : c.items.first());
         EXPECT_EQ(f.cmb_vol2.text, c.items.isEmpty() ? QString() : c.items.last());
         EXPECT_EQ(f.lblmax.caption, c.items.isEmpty() ? QString() : c.items.last());
+    }
+}
+
+// The lines of the chosen item are found as the loader finds its first one: code, description
+// and colour, trimmed; a line of a count no layout knows belongs to no item.
+TEST_F(CartonItem, LinesOfTheChosenItem)
+{
+    const QStringList orderLines{
+        line(16, {{4, "PRETO"}}), line(16, {{4, "BRANCO"}}), line(16, {{4, " PRETO "}}),
+        line(18, {{4, "PRETO"}}), line(16, {{4, "PRETO"}, {5, "outra"}}),
+        line(13, {{2, "x"}, {4, "PRETO"}, {6, "f2"}}),
+    };
+    struct Case {
+        const char* key;
+        bool departamento;
+        QList<int> expected;
+    };
+    const Case cases[] = {
+        {"f2 | f5 | PRETO", false, {0, 2, 5}},  // the 13-field line's code is field 6 without the header
+        {"f2 | f5 | PRETO", true, {0, 2}},
+        {"f2 | f5 | BRANCO", false, {1}},
+        {"f2 | outra | PRETO", false, {4}},
+        {"f2 | f5", false, {}},
+        {"", false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + (c.departamento ? " (department)" : ""));
+        lines(orderLines);
+        f.tem_departamento = c.departamento;
+        f.cmb_referencia1.text = QString::fromLatin1(c.key);
+        EXPECT_EQ(linhasDoCorrugado(f), c.expected);
     }
 }
 

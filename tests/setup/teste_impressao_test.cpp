@@ -1,5 +1,6 @@
 // The test prints of the three margin dialogs on the recording printers: what the typed margins
 // become, which layout prints how many labels, and what stops a test.
+#include "orders/carrega_corrugado.h"
 #include "setup/frmmargenscxzpl45.h"
 #include "setup/frmmargensocultazpl2.h"
 #include "setup/frmmargenspackzpl.h"
@@ -393,6 +394,49 @@ TEST_F(TestePrint, PackPrintsOnePageForTheFirstChosenVolume)
     EXPECT_NEAR(pages[0].sizeMm.height(), 9000 / 1440.0 * 25.4, 1e-3);
     EXPECT_TRUE(defaultCurrent());
     EXPECT_EQ(settingsFile(), before);
+}
+
+// One model in two colours shares the master code: the test print of the carton chosen in
+// "Produto" carries that carton's own first volume, its code and its QR image.
+TEST_F(TestePrint, PackPrintsTheChosenCartonsOwnVolumeBesideAnotherOfItsMasterCode)
+{
+    QStringList lines{QStringLiteral("MERVALK;PEDIDO 780007;DISTRIBUIDORA"),
+                      QStringLiteral("QTDE;LOJA;MASTER;FORNECEDOR;COR;DESCRICAO;EAN;GRADE;QTDE GRADE;TOTAL;SEMANA;"
+                                     "DESTINO;VOLUME;SUFIXO;CAMPANHA;DEPARTAMENTO;INICIO PROMOCAO")};
+    const struct {
+        const char* colour;
+        const char* codes[2];
+    } cartons[] = {{"PRETO", {"7891234500014", "7891234500021"}}, {"BRANCO", {"7891234500106", "7891234500113"}}};
+    for (const auto& c : cartons)
+        for (int v = 1; v <= 2; ++v) {
+            lines << QStringLiteral("24;01;4402318;PASSO FIRME LTDA;%1;TENIS CASUAL;%2;37 38 39;2 4 6;24;32;CD CAJAMAR;"
+                                    "0%3/02;2026;VERAO;MASCULINO;01/12/2026")
+                         .arg(QString::fromLatin1(c.colour), QString::fromLatin1(c.codes[v - 1]))
+                         .arg(v);
+            QImage qr(66, 66, QImage::Format_RGB32);
+            qr.fill(Qt::white);
+            qr.save(tw.path(QStringLiteral("tmp/%1.jpg").arg(QString::fromLatin1(c.codes[v - 1]))), "JPG");
+        }
+    tw.write(QStringLiteral("jre/java"), QStringLiteral("#!/bin/sh\n"));
+    f.lbljava.caption = tw.path(QStringLiteral("jre"));
+    order(kCorrugado, QStringLiteral("780007"), QStringLiteral("CORRUGADO"), lines);
+    f.cmb_referencia1.setListIndex(1);
+    carrega_corrugado(p);
+    ASSERT_EQ(f.txtcor1.text, QStringLiteral("BRANCO"));
+
+    typed<FrmMargensPackZPL>({"3", "3"})->cmd_teste_Click();
+
+    const auto pages = printed();
+    ASSERT_EQ(pages.size(), 1u) << tw.messages.texts().join("|").toStdString();
+    const QStringList texts = textsOf(pages[0]);
+    EXPECT_TRUE(texts.contains(QStringLiteral("7891234500106"))) << texts.join("|").toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("7891234500014"))) << texts.join("|").toStdString();
+    QStringList pictures;
+    for (const Op& op : pages[0].ops)
+        if (op.kind == RecordingPrinter::Kind::Picture)
+            pictures << op.file;
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_TRUE(pictures[0].endsWith(QStringLiteral("/tmp/7891234500106.jpg"))) << pictures[0].toStdString();
 }
 
 TEST_F(TestePrint, PackBeforeAnyOrderLoadTakesTheOlderLayout)
