@@ -86,7 +86,10 @@ bool endRun(Program& p)
 
 namespace why {
 
-QString sizeNotNumber() { return QStringLiteral("o tamanho não é um número, e o EAN só é procurado para tamanhos numéricos"); }
+QString sizeNotNumber()
+{
+    return QStringLiteral("o tamanho não é um número, e o EAN só é procurado para tamanhos numéricos");
+}
 
 QString noEan() { return QStringLiteral("o pedido não tem o EAN deste tamanho"); }
 

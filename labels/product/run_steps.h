@@ -1,8 +1,8 @@
 #pragma once
 
 #include "barcode/barcodeerror.h"
-#include "labels/toolkit/symbol.h"
 #include "form/program.h"
+#include "labels/toolkit/symbol.h"
 #include "platform/errors.h"
 #include "settings/keys.h"
 

@@ -22,7 +22,8 @@ void checkPrintedDigits(const QString& code)
     if (digits.size() > 13)
         throw PrintedDigitsError(QStringLiteral("tem mais de 13 dígitos"));
     const QString first12 = digits.left(12);
-    const bool twelveDigits = std::all_of(first12.begin(), first12.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool twelveDigits =
+        std::all_of(first12.begin(), first12.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (digits.size() == 13 && twelveDigits && !ean13CheckDigitMatches(digits))
         throw PrintedDigitsError(QStringLiteral("o dígito verificador não confere"));
 }

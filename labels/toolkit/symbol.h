@@ -1,7 +1,7 @@
 #pragma once
 
+#include "barcode/barcodeerror.h"
 #include "form/program.h"
-#include "platform/errors.h"
 
 namespace labels {
 
@@ -10,7 +10,7 @@ namespace labels {
 // operator's words.
 class PrintedDigitsError : public ProgramError {
 public:
-    static constexpr long kNumber = 1013;
+    static constexpr long kNumber = BarcodeError::kNumber + 1;
     explicit PrintedDigitsError(const QString& reason) : ProgramError(kNumber, QStringLiteral("EAN-13"), reason) {}
 };
 
