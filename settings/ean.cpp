@@ -23,3 +23,8 @@ QString digito_ean13(const QString& codigo)
     const int check = (10 - sum % 10) % 10;
     return u' ' + QString::number(check);
 }
+
+bool ean13CheckDigitMatches(const QString& codigo)
+{
+    return codigo.size() == 13 && codigo.at(12) == digito_ean13(codigo).back();
+}

@@ -48,8 +48,8 @@ void FrmMargensCxZPL45::testPrint()
     onPrinter(p_, {userPaper(), width(kRowWidth), height(kBoxFrontHeight), fontName(g.fonte_etiqueta)});
     setBrandLetter(p_);
 
-    const int i = testemargens::firstPrintableSize(p_);
     UnprintedLabels unprinted;
+    const int i = testemargens::firstPrintableSize(p_, unprinted);
     if (i >= 0) {
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");

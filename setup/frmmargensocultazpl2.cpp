@@ -45,7 +45,7 @@ void FrmMargensOcultaZPL2::testPrint()
     // The type is read now, not when the dialog opened; one full row either way.
     UnprintedLabels unprinted;
     if (f.cmbtipo.text == QStringLiteral("Oculta")) {
-        const int i = testemargens::firstPrintableSize(p_);
+        const int i = testemargens::firstPrintableSize(p_, unprinted);
         if (i >= 0)
             layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
                 Imprime_Oculta_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text),

@@ -41,16 +41,22 @@ void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<fl
     }
 }
 
-int firstPrintableSize(Program& p)
+int firstPrintableSize(Program& p, printrun::UnprintedLabels& unprinted)
 {
     MainForm& f = p.form;
+    // One row is enough for a test: a size without codes is passed over, and named only when
+    // no size is left to print.
+    printrun::UnprintedLabels passedOver;
     for (int i = 0; i < MainForm::kSizeCells; ++i) {
         if (vb::Trim(f.txtnumero[i].text).isEmpty())
             continue;
         tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
         if (!f.lblbarra.caption.isEmpty())
             return i;
+        passedOver.append({printrun::sizeLabel(f.Label7[i].caption), QString(),
+                           printrun::missingCodesReason(p, f.Label7[i].caption)});
     }
+    unprinted += passedOver;
     return -1;
 }
 

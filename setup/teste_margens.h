@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/program.h"
+#include "labels/product/run_steps.h"
 #include "setup/margindialog.h"
 
 #include <initializer_list>
@@ -21,7 +22,8 @@ bool readyToPrint(Program& p, MarginDialog& dialog);
 void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<float Globals::*> variables);
 
 // The first filled size cell whose codes are found, after ret_codcomplemento has put them into
-// lblbarra and lblmaster; -1 when there is none.
-int firstPrintableSize(Program& p);
+// lblbarra and lblmaster; -1 when there is none, and then every filled size is noted in
+// unprinted with the reason it has no codes.
+int firstPrintableSize(Program& p, printrun::UnprintedLabels& unprinted);
 
 }  // namespace testemargens

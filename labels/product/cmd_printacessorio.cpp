@@ -21,45 +21,59 @@ enum class SizeLayout { BoxFront, Hidden };
 
 const QString kSemPreco = QStringLiteral("0,00");
 
-// The filled size cells in grid order, one layout call each; a size whose symbol was refused
-// goes into unprinted. False when a size without its codes, or a printer that lost the document,
-// stopped the run.
+// The filled size cells in grid order, one layout call each. A filled size that prints nothing
+// goes into unprinted with its reason, so the message after the run names every one. False when
+// a size without its codes, or a printer that lost the document, stopped the run.
 bool printSizes(Program& p, SizeLayout layout, UnprintedLabels& unprinted)
 {
     MainForm& f = p.form;
     Globals& g = p.g;
+    const bool hidden = layout == SizeLayout::Hidden;
     for (int i = 0; i < MainForm::kSizeCells; ++i) {
         if (documentFailed(p))
             return false;
-        if (vb::Trim(f.txtnumero[i].text).isEmpty())
+        const QString typed = f.txtnumero[i].text;
+        if (vb::Trim(typed).isEmpty())
             continue;
-        tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
-        if (layout == SizeLayout::BoxFront) {
-            if (f.lblbarra.caption.isEmpty())
-                continue;  // a size the order does not have: nothing printed, nothing said
+        const QString tamanho = f.Label7[i].caption;
+        const QString label = sizeLabel(tamanho);
+        // A quantity 0 asks for nothing: such a cell is never named.
+        const bool asks = asksForLabels(typed, hidden);
+        tryStep([&] { ret_codcomplemento(p, tamanho); });
+        if (!hidden) {
+            if (f.lblbarra.caption.isEmpty()) {
+                if (asks)
+                    unprinted.append({label, QString(), missingCodesReason(p, tamanho)});
+                continue;
+            }
             if (vb::Trim(f.txtpreco.text).isEmpty())
                 f.txtpreco.text = kSemPreco;
         }
         if (vb::Trim(f.lblmaster.caption).isEmpty() || vb::Trim(f.lblbarra.caption).isEmpty()) {
             p.ws.messages.show(QStringLiteral("Erro - 1012 - Código Master - Contate Suporte "));
+            if (asks)
+                unprinted.append({label, vb::Trim(f.lblbarra.caption), missingCodesReason(p, tamanho)});
+            noteCellsAfterStop(p, i + 1, hidden, unprinted);
             return false;
         }
-        // A quantity that is no 16-bit number drops this call only; a refused barcode drops it
-        // too, and is told after the run.
         const QString master = f.lblmaster.caption, barra = f.lblbarra.caption;
-        const QString tamanho = f.Label7[i].caption;
-        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(tamanho), barra, [&] {
+        // A quantity that is no whole number up to 32767 (hidden: twice it) drops this call; a
+        // negative one reaches the layout, which prints nothing. Either is named.
+        const QString reason = quantityReason(typed, hidden);
+        if (!reason.isEmpty())
+            unprinted.append({label, barra, reason});
+        const std::optional<int16_t> qte = labelCount(typed, hidden);
+        if (!qte)
+            continue;
+        layoutCall(unprinted, label, barra, [&] {
             const QString referencia = vb::Right(f.txtcodigo.text, 3);
-            if (layout == SizeLayout::BoxFront) {
-                const int16_t qte = vb::CInt(f.txtnumero[i].text);
+            if (!hidden)
                 Imprime_40_45_2(p, g.codigo_marca, QString(f.txtdescricao.text), vb::Trim(f.txtcor.text), referencia,
-                                master, barra, tamanho, QString(f.txtpreco.text), qte, QString(f.txtpromocao.text),
+                                master, barra, tamanho, QString(f.txtpreco.text), *qte, QString(f.txtpromocao.text),
                                 QString(f.txtsemana.text), QString(f.txtbandeira.text));
-            } else {
-                const int16_t qte = vb::CInt(vb::CDbl(f.txtnumero[i].text) * 2);
+            else
                 Imprime_Oculta_40_20_2(p, g.codigo_marca, vb::Trim(f.txtdescricao.text), referencia, master, barra,
-                                       tamanho, qte, QString(f.txtcor.text));
-            }
+                                       tamanho, *qte, QString(f.txtcor.text));
         });
     }
     return true;
@@ -134,14 +148,20 @@ bool printAccessory(Program& p)
     if (vb::Trim(f.txtpreco.text).isEmpty())
         f.txtpreco.text = kSemPreco;
     UnprintedLabels unprinted;
-    layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
-        const int16_t qte = vb::CInt(f.TXTPARES.text);
-        Imprime_Acessorio_40_20_2(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
-                                  vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
-                                  QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),
-                                  qte, QString(f.txtbandeira.text), QString(f.txtsemana.text),
-                                  QString(f.txtpromocao.text));
-    });
+    const QString item = QStringLiteral("item ") + vb::Trim(f.txtcodigo.text);
+    // A total that is no whole number up to 32767 drops the only call; the empty document still ends.
+    const QString reason = quantityReason(f.TXTPARES.text, false, true);
+    if (!reason.isEmpty())
+        unprinted.append({item, f.lblbarra.caption, reason});
+    if (const std::optional<int16_t> qte = labelCount(f.TXTPARES.text, false))
+        layoutCall(unprinted, item, f.lblbarra.caption, [&] {
+            Imprime_Acessorio_40_20_2(p, g.codigo_marca,
+                                      vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
+                                      vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
+                                      QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),
+                                      *qte, QString(f.txtbandeira.text), QString(f.txtsemana.text),
+                                      QString(f.txtpromocao.text));
+        });
     endRun(p);
     tellUnprinted(p, unprinted);
     return true;

@@ -81,18 +81,28 @@ bool print100x40Branch(Program& p)
     setBrandLetter(p);
     UnprintedLabels unprinted;
     for (int i = 0; i < MainForm::kSizeCells && !documentFailed(p); ++i) {
-        if (vb::Trim(f.txtnumero[i].text).isEmpty())
+        const QString typed = f.txtnumero[i].text;
+        if (vb::Trim(typed).isEmpty())
             continue;
+        const QString label = sizeLabel(f.Label7[i].caption);
         tryStep([&] { ret_codcomplemento(p, f.Label7[i].caption); });
-        if (f.lblbarra.caption.isEmpty())
+        if (f.lblbarra.caption.isEmpty()) {
+            if (asksForLabels(typed, false))
+                unprinted.append({label, QString(), missingCodesReason(p, f.Label7[i].caption)});
             continue;
+        }
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");
-        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
-            const int16_t qte = vb::CInt(f.txtnumero[i].text);
+        const QString reason = quantityReason(typed, false);
+        if (!reason.isEmpty())
+            unprinted.append({label, f.lblbarra.caption, reason});
+        const std::optional<int16_t> qte = labelCount(typed, false);
+        if (!qte)
+            continue;
+        layoutCall(unprinted, label, f.lblbarra.caption, [&] {
             Eti100_40_1(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                         vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text), QString(f.lblbarra.caption),
-                        QString(f.Label7[i].caption), QString(f.txtpreco.text), qte);
+                        QString(f.Label7[i].caption), QString(f.txtpreco.text), *qte);
         });
     }
     endRun(p);

@@ -84,13 +84,94 @@ bool endRun(Program& p)
     return whole;
 }
 
+namespace why {
+
+QString sizeNotNumber()
+{
+    return QStringLiteral("o tamanho não é um número, e o EAN só é procurado para tamanhos numéricos");
+}
+
+QString noEan() { return QStringLiteral("o pedido não tem o EAN deste tamanho"); }
+
+QString noMaster() { return QStringLiteral("o pedido não tem o código master deste tamanho"); }
+
+QString badQuantity(const QString& typed, bool itemTotal)
+{
+    return (itemTotal ? QStringLiteral("o Total de Itens \"%1\"") : QStringLiteral("a quantidade \"%1\"")).arg(typed) +
+           QStringLiteral(" não é um número inteiro de 0 a 32767");
+}
+
+QString doubledPastLimit(const QString& typed)
+{
+    return QStringLiteral("a quantidade \"%1\" dá mais de 32767 etiquetas ocultas (duas por par)").arg(typed);
+}
+
+QString afterStop() { return QStringLiteral("a impressão parou antes deste tamanho (Erro - 1012)"); }
+
+QString refusedSymbol(const QString& drawerText)
+{
+    return QStringLiteral("o código de barras não pôde ser gerado (%1)").arg(drawerText);
+}
+
+}  // namespace why
+
+std::optional<int16_t> labelCount(const QString& typed, bool doubled)
+{
+    std::optional<int16_t> count;
+    tryStep([&] { count = doubled ? vb::CInt(vb::CDbl(typed) * 2) : vb::CInt(typed); });
+    return count;
+}
+
+QString quantityReason(const QString& typed, bool doubled, bool itemTotal)
+{
+    const std::optional<int16_t> count = labelCount(typed, doubled);
+    if (count && *count >= 0)
+        return {};
+    // A doubled count out of range from a quantity that is in range: the doubling is the cause.
+    if (doubled && !count) {
+        const std::optional<int16_t> pairs = labelCount(typed, false);
+        if (pairs && *pairs >= 0)
+            return why::doubledPastLimit(vb::Trim(typed));
+    }
+    return why::badQuantity(vb::Trim(typed), itemTotal);
+}
+
+bool asksForLabels(const QString& typed, bool doubled)
+{
+    const std::optional<int16_t> count = labelCount(typed, doubled);
+    return !count || *count != 0;
+}
+
+QString sizeLabel(const QString& caption) { return QStringLiteral("tamanho ") + vb::Trim(caption); }
+
+QString missingCodesReason(Program& p, const QString& caption)
+{
+    if (!vb::parseNumber(caption))
+        return why::sizeNotNumber();
+    return vb::Trim(p.form.lblbarra.caption).isEmpty() ? why::noEan() : why::noMaster();
+}
+
+void noteCellsAfterStop(Program& p, int first, bool doubled, UnprintedLabels& unprinted)
+{
+    MainForm& f = p.form;
+    for (int i = first; i < MainForm::kSizeCells; ++i) {
+        const QString typed = f.txtnumero[i].text;
+        if (!vb::Trim(typed).isEmpty() && asksForLabels(typed, doubled))
+            unprinted.append({sizeLabel(f.Label7[i].caption), QString(), why::afterStop()});
+    }
+}
+
 void tellUnprinted(Program& p, const UnprintedLabels& unprinted)
 {
     if (unprinted.isEmpty())
         return;
-    QString text = QStringLiteral("Etiquetas não impressas: o código de barras não pôde ser gerado.");
-    for (const UnprintedLabel& u : unprinted)
-        text += u'\n' + u.label + QStringLiteral(", código \"") + u.code + QStringLiteral("\": ") + u.error;
+    QString text = QStringLiteral("Etiquetas não impressas:");
+    for (const UnprintedLabel& u : unprinted) {
+        text += u'\n' + u.label;
+        if (!u.code.isEmpty())
+            text += QStringLiteral(", código \"") + u.code + u'"';
+        text += QStringLiteral(": ") + u.reason;
+    }
     p.ws.messages.show(text, mb::OKOnly | mb::Exclamation);
 }
 

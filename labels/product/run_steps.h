@@ -2,6 +2,7 @@
 
 #include "barcode/barcodeerror.h"
 #include "form/program.h"
+#include "labels/toolkit/symbol.h"
 #include "platform/errors.h"
 #include "settings/keys.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 // The steps the paths of the print command share. Each goes on past a failing step, as the
@@ -49,28 +51,64 @@ bool documentFailed(Program& p);
 // printer and the reason; false then.
 bool endRun(Program& p);
 
-// Labels a run leaves out because the barcode drawer refused their code: the layouts draw the
-// symbol before anything else, so such a call printed nothing.
+// A label a run leaves out, and why: the order lacks its codes, its quantity cannot be printed,
+// its symbol was refused or would encode other digits than those beside it, or the run stopped
+// before it. Every filled size that prints nothing is one of these, so the operator knows.
 struct UnprintedLabel {
-    QString label;  // "tamanho 38", or the item of an accessory label
-    QString code;
-    QString error;  // the drawer's own text
+    QString label;   // "tamanho 38", or the item of an accessory label
+    QString code;    // the EAN when the order gave one
+    QString reason;  // in the operator's words
 };
 using UnprintedLabels = QList<UnprintedLabel>;
 
-// One layout call as a step of its own: a refused code is noted in unprinted, any other failure
-// drops the call as tryStep does.
+// The reasons, worded once for every path.
+namespace why {
+// The size caption is no number, so the order's EAN is never looked up for it.
+QString sizeNotNumber();
+QString noEan();
+QString noMaster();
+QString badQuantity(const QString& typed, bool itemTotal);
+// Hidden labels are twice the pairs: the count passes 32767.
+QString doubledPastLimit(const QString& typed);
+// A size after the "Erro - 1012" stop.
+QString afterStop();
+// The drawer's own refusal, kept for support after the operator's words.
+QString refusedSymbol(const QString& drawerText);
+}  // namespace why
+
+// One layout call as a step of its own: a refused code, or one whose symbol would not match the
+// digits beside it, is noted in unprinted; any other failure drops the call as tryStep does.
 template <class Call>
 void layoutCall(UnprintedLabels& unprinted, const QString& label, const QString& code, Call&& call)
 {
     tryStep([&] {
         try {
             call();
-        } catch (const BarcodeError& e) {
+        } catch (const labels::PrintedDigitsError& e) {
             unprinted.append({label, code, e.description()});
+        } catch (const BarcodeError& e) {
+            unprinted.append({label, code, why::refusedSymbol(e.description())});
         }
     });
 }
+
+// The labels a quantity asks for, as the layouts take it: the whole number nearest to the text
+// (hidden labels: twice it); nothing when that is no 16-bit number.
+std::optional<int16_t> labelCount(const QString& typed, bool doubled);
+// Why a typed quantity cannot print as typed (not a whole number from 0 to 32767, or a doubled
+// count past it), or empty when it can; itemTotal words it for the accessory "Total de Itens".
+QString quantityReason(const QString& typed, bool doubled, bool itemTotal = false);
+// A filled cell whose quantity asks for no label (0) prints nothing by the operator's own choice
+// and is never named.
+bool asksForLabels(const QString& typed, bool doubled);
+
+// "tamanho 38"
+QString sizeLabel(const QString& caption);
+// Why a filled size has no codes after ret_codcomplemento has looked up its caption.
+QString missingCodesReason(Program& p, const QString& caption);
+// After a stop: every filled cell from first on that asks for labels, named as left out.
+void noteCellsAfterStop(Program& p, int first, bool doubled, UnprintedLabels& unprinted);
+
 // After the run, one message naming every label left out and why; nothing when none was.
 void tellUnprinted(Program& p, const UnprintedLabels& unprinted);
 

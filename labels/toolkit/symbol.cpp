@@ -2,6 +2,9 @@
 
 #include "barcode/ean13.h"
 #include "platform/vb.h"
+#include "settings/ean.h"
+
+#include <algorithm>
 
 namespace labels {
 
@@ -10,10 +13,26 @@ void drawLabelSymbol(Program& program)
     DrawEAN13(program.form.Picture1, 1, vb::Left(program.form.txtbarra.text, 12), 0, program.g);
 }
 
+void checkPrintedDigits(const QString& code)
+{
+    // Blanks after the code print as nothing.
+    QString digits = code;
+    while (digits.endsWith(u' '))
+        digits.chop(1);
+    if (digits.size() > 13)
+        throw PrintedDigitsError(QStringLiteral("tem mais de 13 dígitos"));
+    const QString first12 = digits.left(12);
+    const bool twelveDigits =
+        std::all_of(first12.begin(), first12.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (digits.size() == 13 && twelveDigits && !ean13CheckDigitMatches(digits))
+        throw PrintedDigitsError(QStringLiteral("o dígito verificador não confere"));
+}
+
 void drawSymbolBeforeLabels(Program& program, const QString& code, int count)
 {
     if (count < 1)
         return;
+    checkPrintedDigits(code);
     program.form.txtbarra.text = code;
     drawLabelSymbol(program);
 }

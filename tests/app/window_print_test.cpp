@@ -206,3 +206,57 @@ TEST_F(WindowPrint, AnOrderWithoutItemLinesLeavesNothingToPrint)
     EXPECT_TRUE(print->isVisible());
     EXPECT_EQ(t.form.txtdescricao.text, QStringLiteral("BOTA CANO CURTO"));
 }
+
+// A quantity typed into a size cell that no label count can hold: that size prints nothing, the
+// others print, and the message after the run names it with the reason.
+TEST_F(WindowPrint, ATypedQuantityThatCannotPrintIsNamedAfterTheRun)
+{
+    QComboBox* printerList = child<QComboBox>(QStringLiteral("CMBPRINTER"));
+    ASSERT_NE(printerList, nullptr);
+    printerList->setCurrentIndex(printerList->count() - 1);
+    settle();
+    typeOrder(QStringLiteral("1400050831"));
+    ASSERT_EQ(t.form.Label7[0].caption, QStringLiteral("38"));
+
+    QLineEdit* cell = nullptr;
+    for (QLineEdit* e : window->findChildren<QLineEdit*>(QStringLiteral("txtnumero")))
+        if (e->property("Index").toInt() == 0)
+            cell = e;
+    ASSERT_NE(cell, nullptr);
+    cell->setFocus(Qt::MouseFocusReason);
+    settle();
+    cell->selectAll();
+    for (const QChar c : QStringLiteral("40000")) {
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), static_cast<Qt::Key>(c.unicode()), QString(c),
+                            Qt::NoModifier);
+        settle();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+    ASSERT_EQ(t.form.txtnumero[0].text, QStringLiteral("40000"));
+
+    // The other sizes' codes, as many as their quantities.
+    QStringList expected;
+    for (int k = 1; k < MainForm::kSizeCells; ++k) {
+        if (!t.form.txtnumero[k].visible || vb::Trim(t.form.txtnumero[k].text).isEmpty())
+            continue;
+        ret_codcomplemento(program, t.form.Label7[k].caption);
+        for (int n = vb::CInt(t.form.txtnumero[k].text); n > 0; --n)
+            expected << t.form.lblbarra.caption;
+    }
+    ASSERT_FALSE(expected.isEmpty());
+
+    t.messages.clear();
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmd_printacessorio")), Qt::LeftButton);
+    settle();
+
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{QStringLiteral("Etiquetas não impressas:\ntamanho 38, código \"7899123400018\": a quantidade "
+                                         "\"40000\" não é um número inteiro de 0 a 32767")});
+    ASSERT_EQ(printers.writtenFiles().size(), 1);
+    const QString file = printers.writtenFiles().first();
+    QStringList decoded;
+    for (int page = 1; page <= pdf::pageCount(file); ++page)
+        decoded << decodeRow(pdf::rasterise(file, page, kDpi));
+    EXPECT_EQ(decoded, expected);
+}

@@ -1,5 +1,6 @@
 #include "barcode/barcodeerror.h"
 #include "labels/product/imprime_oculta_40_20_2.h"
+#include "labels/toolkit/symbol.h"
 #include "tests/labels/product_fixture.h"
 
 namespace {
@@ -101,8 +102,6 @@ TEST_F(HiddenTest, DescriptionLinesSizesAndBrands)
          {{"123", kCalibri, 20, true, X + 28, Y - 1}, {"4001234", kFranklin, 6, false, X + 18.3, Y + 7.5}},
          {"TENIS", "PRETO"}},
         {"brand K with a size is drawn as brand O", {.tipo = "K"}, 2, {line("TENIS", line1), line("PRETO", line2)}, {}},
-        {"the digits are the code as given, not the computed check digit", {.codbar = "7891234567890"}, 2,
-         {{"4567890", kFranklin, 6, false, X + 25.4, Y + 13.8}}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,6 +131,43 @@ TEST_F(HiddenTest, RefusedBarcodeDrawsNothing)
         EXPECT_THROW(print({.codbar = QString::fromLatin1(codbar)}), BarcodeError);
         EXPECT_EQ(printer.openDocument(), nullptr);
         EXPECT_EQ(g.coluna_etiqueta, 1);
+    }
+}
+
+// The digits under the symbol are the code as given, so a code whose symbol would encode others
+// (a wrong check digit, or more than 13 digits) prints no label; 12 digits print, the symbol
+// carrying the computed check digit.
+TEST_F(HiddenTest, ACodeWhoseSymbolWouldEncodeOtherDigitsDrawsNothing)
+{
+    struct Case {
+        const char* codbar;
+        const char* reason;  // nullptr: printed
+    };
+    const Case cases[] = {
+        {"7891234567890", "o dígito verificador não confere"},
+        {"78912345678951", "tem mais de 13 dígitos"},
+        {"789123456789", nullptr},
+        {"7891234567895", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codbar);
+        g.coluna_etiqueta = 1;
+        if (c.reason) {
+            try {
+                print({.codbar = QString::fromLatin1(c.codbar)});
+                ADD_FAILURE() << "printed";
+            } catch (const labels::PrintedDigitsError& e) {
+                EXPECT_EQ(e.description(), QString::fromUtf8(c.reason));
+            }
+            EXPECT_EQ(printer.openDocument(), nullptr);
+            EXPECT_EQ(g.coluna_etiqueta, 1);
+            continue;
+        }
+        print({.codbar = QString::fromLatin1(c.codbar), .qte = 2});
+        const auto& page = pages().front();
+        ASSERT_EQ(pictures(page).size(), 2u);
+        EXPECT_EQ(pictures(page)[0]->barcode, "7891234567895");
+        EXPECT_NE(page.findText(QString::fromLatin1(c.codbar).mid(6)), nullptr);
     }
 }
 

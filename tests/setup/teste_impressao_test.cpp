@@ -28,6 +28,15 @@ QStringList boxTextsOf(MarginDialog& d)
     return out;
 }
 
+// Opens a dialog on the desk and presses "&Impressão de Teste".
+template <class Dialog>
+void clickTest(CalibraDesk& d)
+{
+    Dialog dialog(d.p);
+    dialog.Form_Load();
+    dialog.cmd_teste_Click();
+}
+
 struct TestePrint : ::testing::Test, CalibraDesk {
     // Opens the dialog and types the boxes, in box order.
     template <class Dialog>
@@ -162,57 +171,79 @@ TEST_F(TestePrint, HiddenAndAccessoryLayoutsFollowTheTypeAtTheClick)
     EXPECT_FLOAT_EQ(g.margem_oculta_col2, 50.0f);
 }
 
-// The test prints share the layouts: a code the drawer refuses prints no label at all, not one
-// without its symbol, and the test print says which label and why once it has ended.
-TEST_F(TestePrint, ARefusedSymbolPrintsNothingAndIsTold)
+// The test prints share the layouts: a code the drawer refuses, or one whose symbol would encode
+// other digits than those beside it, prints no label at all, and the test print says which label
+// and why once it has ended.
+TEST_F(TestePrint, ACodeThatCannotPrintPrintsNothingAndIsTold)
 {
-    const QString head = QStringLiteral("Etiquetas não impressas: o código de barras não pôde ser gerado.\n");
-    const QString letter = QStringLiteral("An Invalid Character Found in Bar Text");
-    struct Case {
-        const char* name;
-        std::function<void(CalibraDesk&)> load;
-        std::function<void(CalibraDesk&)> click;
-        QString message;
+    const QString head = QStringLiteral("Etiquetas não impressas:\n");
+    struct Code {
+        QString size, item;  // as the order holds them: a size line's EAN, the item's EAN
+        QString shown;        // the code the message names (a 12-digit size EAN gets its check digit)
+        QString reason;
     };
-    const auto boxFront = [](CalibraDesk& d) {
-        d.boxFrontOrder(kFrente, {{"1", "38", "78912345678X", "4501237038"}});
+    const Code codes[] = {
+        {"78912345678X", "5601234000X22", {},
+         QStringLiteral("o código de barras não pôde ser gerado (An Invalid Character Found in Bar Text)")},
+        {"7891000000039", "7891000000039", "7891000000039", QStringLiteral("o dígito verificador não confere")},
+        {"78910000000381", "78910000000381", "78910000000381", QStringLiteral("tem mais de 13 dígitos")},
     };
-    const Case cases[] = {
-        {"box front", boxFront,
-         [](CalibraDesk& d) {
-             FrmMargensCxZPL45 dialog(d.p);
-             dialog.Form_Load();
-             dialog.cmd_teste_Click();
-         },
-         head + "tamanho 38, código \"78912345678X2\": " + letter},
-        {"hidden", [](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", "78912345678X", "4501237038"}}); },
-         [](CalibraDesk& d) {
-             FrmMargensOcultaZPL2 dialog(d.p);
-             dialog.Form_Load();
-             dialog.cmd_teste_Click();
-         },
-         head + "tamanho 38, código \"78912345678X2\": " + letter},
-        {"accessory",
-         [](CalibraDesk& d) {
-             d.order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
-                     {QStringLiteral("MERVALK;PEDIDO 780002"), QStringLiteral("QTDE"),
-                      QStringLiteral("5;PRETO;U;BOLSA TIRACOLO;23;A;5601234000X22;7001234001;149,90;2;;L1")});
-         },
-         [](CalibraDesk& d) {
-             FrmMargensOcultaZPL2 dialog(d.p);
-             dialog.Form_Load();
-             dialog.cmd_teste_Click();
-         },
-         head + "item 7001234, código \"5601234000X22\": " + letter},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const Code& code : codes) {
+        struct Case {
+            const char* name;
+            std::function<void(CalibraDesk&)> load;
+            std::function<void(CalibraDesk&)> click;
+            QString message;
+        };
+        const QString sizeShown = code.shown.isEmpty() ? code.size + u'2' : code.shown;
+        const QString itemShown = code.shown.isEmpty() ? code.item : code.shown;
+        const Case cases[] = {
+            {"box front", [&](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", code.size, "4501237038"}}); },
+             clickTest<FrmMargensCxZPL45>,
+             head + "tamanho 38, código \"" + sizeShown + "\": " + code.reason},
+            {"hidden", [&](CalibraDesk& d) { d.boxFrontOrder(kOculta, {{"1", "38", code.size, "4501237038"}}); },
+             clickTest<FrmMargensOcultaZPL2>,
+             head + "tamanho 38, código \"" + sizeShown + "\": " + code.reason},
+            {"accessory",
+             [&](CalibraDesk& d) {
+                 d.order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
+                         {QStringLiteral("MERVALK;PEDIDO 780002"), QStringLiteral("QTDE"),
+                          QStringLiteral("5;PRETO;U;BOLSA TIRACOLO;23;A;%1;7001234001;149,90;2;;L1").arg(code.item)});
+             },
+             clickTest<FrmMargensOcultaZPL2>,
+             head + "item 7001234, código \"" + itemShown + "\": " + code.reason},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " " + code.size.toStdString());
+            CalibraDesk desk;
+            c.load(desk);
+            desk.tw.messages.clear();
+            c.click(desk);
+            EXPECT_TRUE(desk.nothingPrinted());
+            EXPECT_EQ(desk.tw.messages.texts(), QStringList{c.message});
+            EXPECT_TRUE(desk.defaultCurrent());
+        }
+    }
+}
+
+// A test print prints the first size with codes; when no filled size has them it prints nothing
+// and says why for each.
+TEST_F(TestePrint, NoSizeWithCodesIsTold)
+{
+    for (const QString& tipo : {kFrente, kOculta}) {
+        SCOPED_TRACE(tipo.toStdString());
         CalibraDesk desk;
-        c.load(desk);
+        desk.boxFrontOrder(tipo, {{"2", "37", "", "4501237037"}, {"1", "P", "789123456781", "4501237099"}});
         desk.tw.messages.clear();
-        c.click(desk);
+        if (tipo == kFrente)
+            clickTest<FrmMargensCxZPL45>(desk);
+        else
+            clickTest<FrmMargensOcultaZPL2>(desk);
         EXPECT_TRUE(desk.nothingPrinted());
-        EXPECT_EQ(desk.tw.messages.texts(), QStringList{c.message});
+        EXPECT_EQ(desk.tw.messages.texts(),
+                  QStringList{QStringLiteral("Etiquetas não impressas:\ntamanho 37: o pedido não tem o EAN deste tamanho\n"
+                                             "tamanho P: o tamanho não é um número, e o EAN só é procurado para "
+                                             "tamanhos numéricos")});
         EXPECT_TRUE(desk.defaultCurrent());
     }
 }
