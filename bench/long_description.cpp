@@ -1,0 +1,188 @@
+#include "form/globals.h"
+#include "form/mainform.h"
+#include "form/program.h"
+#include "labels/product/cmd_printacessorio.h"
+#include "orders/carrega_pedido.h"
+#include "platform/codepage.h"
+#include "platform/filesystem.h"
+#include "platform/messages.h"
+#include "platform/profilefile.h"
+#include "platform/qtprinter.h"
+#include "platform/screen.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include "bench/heap.h"
+
+#include <benchmark/benchmark.h>
+
+// An order whose one item has a description field of state.range(0) characters: loading it, and
+// printing its one page of labels to the PDF printer. Run each length in a process of its own
+// (--benchmark_filter=.../10000000$) so the peak memory is that length's.
+
+namespace {
+
+double statusMb(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+// Words, blanks, a hyphen, a slash and digits: every description rule finds its breaks in it.
+QString longDescription(int length)
+{
+    static const QString kWords = QStringLiteral("SAPATO SOCIAL COURO LEGITIMO PRETO-FOSCO SOLA 2/3 ");
+    QString text;
+    text.reserve(length);
+    while (text.size() + kWords.size() <= length)
+        text += kWords;
+    text += kWords.left(length - text.size());
+    return text;
+}
+
+enum class Kind { BoxFront, Hidden, Accessory };
+
+struct LongOrder {
+    QTemporaryDir dir;
+    FileSystem files{dir.path()};
+    ProfileFile profile{files};
+    QtPrinterSystem printers{files};
+    ScriptedMessages messages;
+    Screen screen;
+    Workstation ws{files, profile, printers, messages, screen};
+    MainForm form;
+    Globals g;
+    Program program{ws, form, g};
+
+    LongOrder(Kind kind, int length)
+    {
+        write(QStringLiteral("Pendrova.ini"),
+              {QStringLiteral("[MargemOcultaZebra]"), QStringLiteral("Margem_oculta1=0"),
+               QStringLiteral("Margem_oculta11=40"), QStringLiteral("Margem_oculta2=2,2"), QStringLiteral("Mx4045_1=0"),
+               QStringLiteral("Mx4045_2=40"), QStringLiteral("Mx4045=2,2")});
+        const QString descricao = longDescription(length);
+        if (kind == Kind::Accessory) {
+            write(QStringLiteral("PEDIDO 900002 ACESSORIO.txt"),
+                  {QStringLiteral("ORVENNA;PEDIDO 900002;LOJA"),
+                   QStringLiteral("QTDE;COR;TAMANHO;DESCRICAO;SEMANA;FAIXA;EAN;CODIGO;PRECO;SUFIXO;PROMOCAO;LOJA"),
+                   QStringLiteral("1;PRETO;U;%1;23;A;7899123400322;7001234001;149,90;2;;LOJA 01").arg(descricao)});
+            form.cmbtipo.text = QStringLiteral("Acessório");
+            form.txtarquivo.text = QStringLiteral("900002");
+        } else {
+            write(QStringLiteral("PEDIDO 900001 FRENTE.txt"),
+                  {QStringLiteral("ORVENNA;PEDIDO 900001;LOJA"),
+                   QStringLiteral("QTDE;COR;TAMANHO;REF;DESCRICAO;EAN;CODIGO;SEMANA;FAIXA;PROMOCAO;SUFIXO;LOJA"),
+                   QStringLiteral("1;PRETO;38;REF 1;%1;789912340001;4501237038;23;A;;2;L1").arg(descricao)});
+            form.cmbtipo.text = kind == Kind::Hidden ? QStringLiteral("Oculta") : QStringLiteral("Frente de Caixa");
+            form.txtarquivo.text = QStringLiteral("900001");
+        }
+        form.lblpath.caption = files.programFolder();
+        for (ImageControl* logo : {&form.pctlogo1, &form.pctlogo2}) {
+            logo->picture.image = QImage(300, 60, QImage::Format_RGB32);
+            logo->picture.image.fill(Qt::darkGray);
+        }
+        g.tem_logo1 = g.tem_logo2 = true;
+        g.fonte_etiqueta = QStringLiteral("Estrangelo Edessa");
+        form.CMBPRINTER.text = QtPrinterSystem::kFilePrinterName;
+        form.lblprinterdefault.caption = QtPrinterSystem::kFilePrinterName;
+    }
+
+    void load()
+    {
+        carrega_pedido(program);
+        form.txtpreco.text = QStringLiteral("129,90");
+    }
+
+    void write(const QString& name, const QStringList& lines) const
+    {
+        QFile f(files.programFolder() + u'/' + name);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    }
+
+    qint64 takeOutput()
+    {
+        qint64 bytes = 0;
+        for (const QString& file : printers.writtenFiles()) {
+            bytes += QFileInfo(file).size();
+            QFile::remove(file);
+        }
+        return bytes;
+    }
+};
+
+void report(benchmark::State& state)
+{
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+    state.counters["peak_rss_MB"] = statusMb("VmHWM:");
+}
+
+void load(benchmark::State& state, Kind kind)
+{
+    const int length = static_cast<int>(state.range(0));
+    LongOrder order(kind, length);
+    for (auto _ : state) {
+        order.load();
+        benchmark::DoNotOptimize(order.form.txtdescricao.text);
+    }
+    if (order.form.txtdescricao.text.size() != length)
+        state.SkipWithError("the description was not loaded whole");
+    report(state);
+}
+
+void print(benchmark::State& state, Kind kind)
+{
+    LongOrder order(kind, static_cast<int>(state.range(0)));
+    order.load();
+    qint64 pdfBytes = 0;
+    for (auto _ : state) {
+        cmd_printacessorio_Click(order.program);
+        state.PauseTiming();
+        pdfBytes = order.takeOutput();
+        state.ResumeTiming();
+    }
+    if (pdfBytes == 0 || !order.messages.shown().empty())
+        state.SkipWithError("the run did not write its PDF without a message");
+    state.counters["pdf_KB"] = static_cast<double>(pdfBytes) / 1024.0;
+    report(state);
+}
+
+void BM_LoadBoxFront(benchmark::State& state) { load(state, Kind::BoxFront); }
+void BM_LoadAccessory(benchmark::State& state) { load(state, Kind::Accessory); }
+void BM_PrintBoxFront(benchmark::State& state) { print(state, Kind::BoxFront); }
+void BM_PrintHidden(benchmark::State& state) { print(state, Kind::Hidden); }
+void BM_PrintAccessory(benchmark::State& state) { print(state, Kind::Accessory); }
+
+// 200 KB and 400 KB show how the cost grows; 10 MB is the length the goal names.
+void lengths(benchmark::internal::Benchmark* b)
+{
+    b->Arg(200'000)->Arg(400'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_LoadBoxFront)->Apply(lengths);
+BENCHMARK(BM_LoadAccessory)->Apply(lengths);
+BENCHMARK(BM_PrintBoxFront)->Apply(lengths);
+BENCHMARK(BM_PrintHidden)->Apply(lengths);
+BENCHMARK(BM_PrintAccessory)->Apply(lengths);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    heapAsTheProgram();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
