@@ -135,7 +135,7 @@ void carrega_pedido(Program& p)
     f.LBLMERVALK.visible = false;
 
     const QString caminho = FileSystem::join(f.lblpath.caption, nome);
-    const auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
+    auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
     if (!lines) {
         p.ws.messages.show(QStringLiteral("O arquivo não existe!"), mb::Exclamation, kAtencao);
         return;
@@ -195,6 +195,8 @@ void carrega_pedido(Program& p)
         f.List1.addItem(collapsed);
     }
 
+    // List1 holds what the item loaders read; the file's text, as long as its longest field, goes.
+    lines.reset();
     reportSkipped(p, caminho, FileSystem::nameText(nome), skipped);
 
     if (referencias.listCount() > 0) {
