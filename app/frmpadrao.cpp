@@ -55,6 +55,19 @@ std::pair<int, int> selectionOf(const QLineEdit* e)
     return {e->cursorPosition(), 0};
 }
 
+// What a list shows of its items. No list is wide enough to show more than the start of an
+// item, and laying out one of megabytes (a description nobody kept short) holds the window for
+// seconds; the model keeps every item whole, and a choice reads it from there.
+QStringList shownItems(const QStringList& items)
+{
+    constexpr qsizetype kShown = 1000;
+    QStringList shown = items;
+    for (QString& item : shown)
+        if (item.size() > kShown)
+            item.truncate(kShown);
+    return shown;
+}
+
 void applySelection(QLineEdit* e, int start, int length)
 {
     const int size = static_cast<int>(e->text().size());
@@ -252,9 +265,9 @@ void FrmPadrao::add(ComboBox& c)
         QStringList shown;
         for (int i = 0; i < w->count(); ++i)
             shown << w->itemText(i);
-        if (shown != c.items) {
+        if (const QStringList items = shownItems(c.items); shown != items) {
             w->clear();
-            w->addItems(c.items);
+            w->addItems(items);
         }
         const int index = c.listIndex < c.listCount() ? c.listIndex : -1;
         if (w->currentIndex() != index)
@@ -284,9 +297,9 @@ void FrmPadrao::add(ListBox& c)
         QStringList shown;
         for (int i = 0; i < w->count(); ++i)
             shown << w->item(i)->text();
-        if (shown != c.items) {
+        if (const QStringList items = shownItems(c.items); shown != items) {
             w->clear();
-            w->addItems(c.items);
+            w->addItems(items);
         }
         if (w->currentRow() != c.listIndex)
             w->setCurrentRow(c.listIndex);

@@ -141,7 +141,7 @@ void carrega_pedido(Program& p)
     f.LBLMERVALK.visible = false;
 
     const QString caminho = FileSystem::join(f.lblpath.caption, nome);
-    const auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
+    auto lines = p.ws.files.fileExists(caminho) ? p.ws.files.readLines(caminho) : std::nullopt;
     // From here on the window still shows the previous order's item: a file that gives no item
     // leaves nothing of the number typed to print, so the print button goes until one loads.
     if (!lines) {
@@ -204,6 +204,9 @@ void carrega_pedido(Program& p)
         }
         f.List1.addItem(collapsed);
     }
+
+    // List1 holds what the item loaders read; the file's text, as long as its longest field, goes.
+    lines.reset();
 
     // No item: told at every load, as an order not found is, with the lines left out if any.
     if (referencias.listCount() == 0) {

@@ -38,7 +38,15 @@ std::optional<int> wholeQuantity(const QString& text)
 
 static QString joinKey(const QString& a, const QString& b, const QString& c)
 {
-    return a + QStringLiteral(" | ") + b + QStringLiteral(" | ") + c;
+    // Made in one piece: a chain of + copies a long description once for every part.
+    QString key;
+    key.reserve(a.size() + b.size() + c.size() + 6);
+    key += a;
+    key += QStringLiteral(" | ");
+    key += b;
+    key += QStringLiteral(" | ");
+    key += c;
+    return key;
 }
 
 QString frenteKey(const QStringList& f) { return joinKey(vb::Left(f.at(6), 7), f.at(4), f.at(1)); }

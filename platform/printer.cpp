@@ -59,11 +59,13 @@ bool Printer::beforeDrawing()
 
 void Printer::print(const QString& text)
 {
-    const QSizeF cell = measure(text, font_);
+    // The line's height is the font's; measuring the text itself would lay all of it out, which
+    // for a text of megabytes costs more than the whole label.
+    const double lineHeight = measure(QString(), font_).height();
     if (!text.isEmpty() && beforeDrawing())
         drawText(QPointF(x_, y_), text, font_, color_);
     x_ = 0;
-    y_ += cell.height();
+    y_ += lineHeight;
 }
 
 double Printer::textWidth(const QString& text) const { return fromMm(measure(text, font_).width()); }

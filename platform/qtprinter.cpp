@@ -281,7 +281,21 @@ protected:
         if (painter_->pen().color() != QColor::fromRgb(color))
             painter_->setPen(QColor::fromRgb(color));
         const QPointF at = toDevice(topLeftMm);
-        painter_->drawText(QPointF(at.x(), at.y() + f.metrics.ascent()), text);
+        painter_->drawText(QPointF(at.x(), at.y() + f.metrics.ascent()), reachingThePage(text, f.metrics, at.x()));
+    }
+
+    // A long text drawn at x loses nothing on paper when the characters that start beyond the
+    // page's right edge are left out; laying out all of a text of megabytes takes seconds and
+    // hundreds of megabytes. The text kept reaches past the edge by more than its widest
+    // character, so the glyphs near the edge are shaped and drawn as the whole text has them.
+    QString reachingThePage(const QString& text, const QFontMetricsF& metrics, double x) const
+    {
+        constexpr qsizetype kDrawnWhole = 1024;
+        const double past = pdf_->width() - x + metrics.maxWidth();
+        for (qsizetype n = kDrawnWhole; n < text.size(); n *= 2)
+            if (metrics.horizontalAdvance(text.left(n)) > past)
+                return text.left(n);
+        return text;
     }
 
     void drawBox(QRectF mm) override

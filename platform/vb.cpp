@@ -23,7 +23,17 @@ QString RTrim(const QString& s)
     return s.left(n);
 }
 
-QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+QString Trim(const QString& s)
+{
+    // One copy of what stays, not one per side: a description can run to megabytes.
+    int end = s.size();
+    while (end > 0 && s[end - 1] == u' ')
+        --end;
+    int start = 0;
+    while (start < end && s[start] == u' ')
+        ++start;
+    return s.mid(start, end - start);
+}
 
 QString Left(const QString& s, int n) { return n <= 0 ? QString() : s.left(n); }
 

@@ -1,5 +1,7 @@
 #include "labels/pack/ajusta_fonte.h"
 
+#include "labels/toolkit/description.h"
+
 void defineTamanho(Printer& impressora, double tamanho)
 {
     if (tamanho > 0)
@@ -15,9 +17,11 @@ double ajusta_fonte(Printer& impressora, const QString& texto, const Ajuste& a)
     double s = a.inicial;
     int c = a.contadorInicial;
 
-    if (impressora.textWidth(texto) > a.limite) {
+    // A long text is measured only as far as it reaches past the limit, at every step.
+    const labels::TextWidth largura = [&](const QString& t) { return impressora.textWidth(t); };
+    if (labels::widthAgainst(texto, largura, a.limite) > a.limite) {
         auto cabe = [&] {
-            const double w = impressora.textWidth(texto);
+            const double w = labels::widthAgainst(texto, largura, a.limite);
             return a.abaixoDoLimite ? w < a.limite : w <= a.limite;
         };
         do {

@@ -8,7 +8,8 @@ QString SEPARA_STRING(const QString& linha)
     QString linha1, linha2;
     // Cut at every single blank, so two blanks in a row give an empty word.
     for (const QString& palavra : vb::Split(linha, QStringLiteral(" "))) {
-        if (vb::Len(linha1 + palavra) < limite)
+        // The lengths add up; joining them to compare would copy line 1 for every word.
+        if (vb::Len(linha1) + vb::Len(palavra) < limite)
             linha1 += palavra + u' ';
         else
             linha2 += palavra + u' ';

@@ -57,7 +57,7 @@ constexpr double kDescriptionLimit = 50;  // mm
 // the first prefix that reaches 50 mm, or after that prefix when it holds no blank.
 DescriptionLines splitDescription(const QString& m_descricao, const TextWidth& width)
 {
-    if (width(m_descricao) <= kDescriptionLimit)
+    if (widthAgainst(m_descricao, width, kDescriptionLimit) <= kDescriptionLimit)
         return {m_descricao, {}};
     const int n = firstPrefix(m_descricao, width, [](int, double w) { return w >= kDescriptionLimit; });
     if (n == 0)  // only a width rule that disagrees with itself gets here

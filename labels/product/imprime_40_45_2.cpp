@@ -73,7 +73,7 @@ constexpr double kDescriptionLimit = 32;  // mm, in "Franklin Gothic Semilight" 
 // A description wider than the limit is cut after the first prefix that reaches it, word or not.
 DescriptionLines splitDescription(const QString& text, const TextWidth& width)
 {
-    if (width(text) <= kDescriptionLimit)
+    if (widthAgainst(text, width, kDescriptionLimit) <= kDescriptionLimit)
         return {text, {}};
     const int n = firstPrefix(text, width, [](int, double w) { return w >= kDescriptionLimit; });
     if (n == 0)

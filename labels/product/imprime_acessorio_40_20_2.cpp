@@ -105,11 +105,12 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
     g.fonte_etiqueta = QStringLiteral("Franklin Gothic Medium");
     printer.setFontName(g.fonte_etiqueta);
     printer.setFontSize(7);
-    const DescriptionLines lines =
-        splitDescription(m_descricao, [&](const QString& s) { return printer.textWidth(s); });
+    DescriptionLines lines = splitDescription(m_descricao, [&](const QString& s) { return printer.textWidth(s); });
+    // Trimmed once, not at every label: the second line holds the rest of a description of any length.
+    lines.second = vb::Trim(lines.second);
 
     const bool price = !sem_preco(m_preco);
-    const bool twoLines = !vb::Trim(lines.second).isEmpty();
+    const bool twoLines = !lines.second.isEmpty();
     const PriceParts parts = splitPrice(m_preco);
     const QStringList digits = digitGroups(m_codbar, {6, 7});
     const auto holds = [&](When w) {
@@ -136,7 +137,7 @@ void Imprime_Acessorio_40_20_2(Program& program, const QString& M_TIPO, const QS
             case Field::Currency: printAt(printer, x, y, currencyText()); break;
             case Field::Cash: printAt(printer, x, y, cashText()); break;
             case Field::Line1: printAt(printer, x, y, vb::Trim(lines.first)); break;
-            case Field::Line2: printAt(printer, x, y, vb::Trim(lines.second)); break;
+            case Field::Line2: printAt(printer, x, y, lines.second); break;
             case Field::DrawSymbol: drawLabelSymbol(program); break;
             case Field::PaintSymbol: paintElement(printer, form.Picture1.picture(), e, x, y); break;
             case Field::Symbol:

@@ -22,6 +22,15 @@ int firstPrefix(const QString& text, const TextWidth& width, const std::function
     return 0;
 }
 
+double widthAgainst(const QString& text, const TextWidth& width, double limit)
+{
+    constexpr qsizetype kMeasuredWhole = 1024;
+    for (qsizetype n = kMeasuredWhole; n < text.size(); n *= 2)
+        if (const double w = width(text.left(n)); w > limit)
+            return w;
+    return width(text);
+}
+
 int lastBreak(const QString& text, int upTo, QStringView breaks)
 {
     for (int n = std::min<int>(upTo, text.size()); n >= 1; --n)
@@ -42,19 +51,24 @@ bool isDigitAt(const QString& text, int n)
 
 DescriptionLines breakAtSeparatorOrDigit(const QString& text, const TextWidth& width, double limit)
 {
-    if (width(text) < limit)
+    if (widthAgainst(text, width, limit) < limit)
+        return {text, {}};
+    // Once a prefix is wider than the limit every longer one is too, so past that point only the
+    // characters are looked at, not measured again.
+    const int wider = firstPrefix(text, width, [&](int, double w) { return w > limit; });
+    if (wider == 0)
         return {text, {}};
     bool beforeDigit = false;
-    const int i = firstPrefix(text, width, [&](int n, double w) {
-        if (w <= limit)
-            return false;
+    int i = 0;
+    for (int n = wider; n <= text.size() && i == 0; ++n) {
         if (isBreakAt(text, n)) {
             beforeDigit = false;
-            return true;
+            i = n;
+        } else if (isDigitAt(text, n) && !isDigitAt(text, n - 1)) {
+            beforeDigit = true;
+            i = n;
         }
-        beforeDigit = isDigitAt(text, n) && !isDigitAt(text, n - 1);
-        return beforeDigit;
-    });
+    }
     if (i == 0)
         return {text, {}};
     if (beforeDigit)
@@ -64,7 +78,7 @@ DescriptionLines breakAtSeparatorOrDigit(const QString& text, const TextWidth& w
 
 DescriptionLines breakAtLastSeparatorOrCut(const QString& text, const TextWidth& width, double limit)
 {
-    if (width(text) < limit)
+    if (widthAgainst(text, width, limit) < limit)
         return {text, {}};
     const int n = firstPrefix(text, width, [limit](int, double w) { return w > limit; });
     if (n == 0)

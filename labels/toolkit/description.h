@@ -19,6 +19,11 @@ QString withoutLineBreaks(const QString& text);
 // holds; 0 when none does. The search ends at the end of the text whatever the widths are.
 int firstPrefix(const QString& text, const TextWidth& width, const std::function<bool(int n, double w)>& stop);
 
+// The width of the text, or, for a long text, that of a prefix already wider than the limit: a
+// longer text is never narrower than its start, so the answer compares with the limit as the
+// whole width does, and a description of megabytes is measured only as far as the limit.
+double widthAgainst(const QString& text, const TextWidth& width, double limit);
+
 // The rightmost position, 1 to upTo, of a character of `breaks` in the text; 0 when none.
 int lastBreak(const QString& text, int upTo, QStringView breaks = kBreakCharacters);
 

@@ -71,6 +71,46 @@ TEST(LabelToolkit, BreakCharactersAndDigits)
     EXPECT_EQ(withoutLineBreaks(QStringLiteral("A\r\nB\nC\rD\tE")), QStringLiteral("ABCD\tE"));
 }
 
+// A description of any length is measured about once over, not once for every character: each
+// rule gives the split it gives a short text while the characters measured stay near the text's
+// own length.
+TEST(LabelToolkit, LongDescriptionsAreMeasuredInLinearWork)
+{
+    constexpr int kLength = 20000;
+    const QString noBreak(kLength, u'A');
+    const QString breakFarOn = QString(kLength, u'A') + QStringLiteral(" B");
+    const QString cutEarly = QStringLiteral("SAPATO SOCIAL ") + QString(kLength, u'C');
+    using Rule = DescriptionLines (*)(const QString&, const TextWidth&, double);
+    struct Case {
+        const char* name;
+        Rule rule;
+        QString text;
+        QString first, second;
+    };
+    const Case cases[] = {
+        {"separator or digit, no break: whole on the first line", breakAtSeparatorOrDigit, noBreak, noBreak, {}},
+        {"separator or digit, a blank at the end", breakAtSeparatorOrDigit, breakFarOn, QString(kLength, u'A') + u' ',
+         QStringLiteral("B")},
+        {"separator or digit, no break past the limit", breakAtSeparatorOrDigit, cutEarly, cutEarly, {}},
+        {"last separator or cut, no break", breakAtLastSeparatorOrCut, noBreak, QString(22, u'A'),
+         QString(kLength - 22, u'A')},
+        {"last separator or cut, an early blank", breakAtLastSeparatorOrCut, cutEarly, QStringLiteral("SAPATO SOCIAL"),
+         u' ' + QString(kLength, u'C')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qint64 measured = 0;
+        const TextWidth width = [&](const QString& s) {
+            measured += s.size();
+            return double(s.size());
+        };
+        const DescriptionLines lines = c.rule(c.text, width, 22.5);
+        EXPECT_EQ(lines.first, c.first);
+        EXPECT_EQ(lines.second, c.second);
+        EXPECT_LT(measured, 4 * c.text.size());
+    }
+}
+
 TEST(LabelToolkit, DigitGroups)
 {
     EXPECT_EQ(digitGroups("7891234567895", {6, 7}), (QStringList{"789123", "4567895"}));
