@@ -6,6 +6,7 @@
 #include "labels/product/imprime_cabecalho.h"
 #include "labels/product/imprime_oculta_40_20_2.h"
 #include "labels/product/print_paths.h"
+#include "labels/product/print_run.h"
 #include "labels/product/run_steps.h"
 #include "orders/carrega_corrugado.h"
 #include "orders/carrega_gradeFc.h"
@@ -74,22 +75,16 @@ bool printBoxFront(Program& p)
     if (vb::Trim(f.txtdescricao.text).isEmpty())
         showSelectItem(p);
     g.coluna_etiqueta = 1;
-    selectChosenPrinter(p);
     // The height set before the user paper stays in force: every page is one 40 x 45 row.
-    onPrinter(p, {millimetres(), width(kRowWidth), height(kBoxFrontHeight)});
-    readMargins(p, kBoxFrontMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {kBoxFrontHeight, true}, [&] { readMargins(p, kBoxFrontMargins); });
+    if (!run.began())
+        return false;
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("FC")); });
     g.coluna_etiqueta = 1;
-    UnprintedLabels unprinted;
-    const bool complete = printSizes(p, SizeLayout::BoxFront, unprinted);
-    // Also after the 1012 stop: the labels drawn so far are printed and the default printer
-    // comes back, rather than a job left open on the chosen printer.
-    endRun(p);
-    tellUnprinted(p, unprinted);
-    return complete;
+    // Also after the 1012 stop the run ends: the labels drawn so far are printed and the default
+    // printer comes back, rather than a job left open on the chosen printer.
+    return printSizes(p, SizeLayout::BoxFront, run.unprinted());
 }
 
 bool printHidden(Program& p)
@@ -102,19 +97,13 @@ bool printHidden(Program& p)
         p.ws.messages.show(QStringLiteral("Quantidade de Etiquetas Ocultas - Inválida"), mb::OKOnly | mb::Exclamation);
         return false;
     }
-    selectChosenPrinter(p);
     g.coluna_etiqueta = 1;
-    onPrinter(p, {millimetres()});
-    readMargins(p, kHiddenMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {k40x20Height}, [&] { readMargins(p, kHiddenMargins); });
+    if (!run.began())
+        return false;
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("OCULTA")); });
-    UnprintedLabels unprinted;
-    const bool complete = printSizes(p, SizeLayout::Hidden, unprinted);
-    endRun(p);
-    tellUnprinted(p, unprinted);
-    return complete;
+    return printSizes(p, SizeLayout::Hidden, run.unprinted());
 }
 
 bool printAccessory(Program& p)
@@ -125,16 +114,13 @@ bool printAccessory(Program& p)
         return false;
     if (vb::Trim(f.txtdescricao.text).isEmpty())
         showSelectItem(p);
-    selectChosenPrinter(p);
     g.coluna_etiqueta = 1;
-    onPrinter(p, {millimetres()});
-    readMargins(p, kHiddenMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {k40x20Height}, [&] { readMargins(p, kHiddenMargins); });
+    if (!run.began())
+        return false;
     if (vb::Trim(f.txtpreco.text).isEmpty())
         f.txtpreco.text = kSemPreco;
-    UnprintedLabels unprinted;
-    layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
+    layoutCall(run.unprinted(), QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
         const int16_t qte = vb::CInt(f.TXTPARES.text);
         Imprime_Acessorio_40_20_2(p, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                                   vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
@@ -142,8 +128,6 @@ bool printAccessory(Program& p)
                                   qte, QString(f.txtbandeira.text), QString(f.txtsemana.text),
                                   QString(f.txtpromocao.text));
     });
-    endRun(p);
-    tellUnprinted(p, unprinted);
     return true;
 }
 
