@@ -49,7 +49,8 @@ int main(int argc, char** argv)
     SetupDialogs dialogs(program, &window);
     window.events() = programEvents(dialogs);
     attachMessages(messages, keystrokes, window);
-    window.load();
+    // Shown first: start-up may wait for the print server, and the window paints meanwhile.
     window.show();
+    window.load();
     return application.exec();
 }

@@ -154,11 +154,15 @@ Queues queues()
     return besideTheWindow([] {
         Queues out;
         Connection server;
-        if (server.silent())
+        if (server.silent()) {
+            out.problem = kNoAnswer;
             return out;
+        }
         cups_dest_t* dests = nullptr;
         const int count = cupsGetDests2(server.http(), &dests);
-        if (!server.silent())
+        if (server.silent())
+            out.problem = kNoAnswer;
+        else
             for (int i = 0; i < count; ++i) {
                 QString name = QString::fromUtf8(dests[i].name);
                 if (dests[i].instance)

@@ -184,6 +184,9 @@ void confirma_impressao(Program& p)
 void cmd_printacessorio_Click(Program& p, const CloseMarginDialog& closeDialog)
 {
     MainForm& f = p.form;
+    // A print asked for while one runs (a queued event, a key repeated) is no second run.
+    if (beside::Run::inProgress())
+        return;
     if (closeDialog)
         for (const QString& dialog : kPrintClosesDialogs)
             tryStep([&] { closeDialog(p, dialog); });
