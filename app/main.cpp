@@ -49,8 +49,6 @@ int main(int argc, char** argv)
     SetupDialogs dialogs(program, &window);
     window.events() = programEvents(dialogs);
     attachMessages(messages, keystrokes, window);
-    // Shown first: start-up may wait for the print server, and the window paints meanwhile.
-    window.show();
-    window.load();
+    window.start();
     return application.exec();
 }
