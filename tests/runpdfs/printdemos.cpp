@@ -60,10 +60,12 @@ struct Printing {
         tw.messages.clear();
     }
 
-    // Loads the order as the given type and runs action on each of its items.
+    // Loads the order as the given type and runs action on each of its items. The 100 x 40
+    // labels print the items of a box-front order.
     void eachItem(const char* tipo, const char* numero, const std::function<void(const QString&)>& action)
     {
-        f.cmbtipo.text = QString::fromUtf8(tipo);
+        const bool oneAcross = QString::fromUtf8(tipo) == QStringLiteral("Frente de Caixa100x40");
+        f.cmbtipo.text = oneAcross ? QStringLiteral("Frente de Caixa") : QString::fromUtf8(tipo);
         f.txtarquivo.text = QString::fromLatin1(numero);
         cmbtipo_LostFocus(p);
         const bool carton = f.cmbtipo.text == QStringLiteral("Corrugado");
