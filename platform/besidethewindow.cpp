@@ -1,6 +1,7 @@
 #include "platform/besidethewindow.h"
 
 #include <QCoreApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QEvent>
 #include <QEventLoop>
@@ -60,11 +61,18 @@ public:
             app->removeEventFilter(this);
         installed_ = wanted;
         if (waits == 0 && runs == 0 && !closes_.isEmpty()) {
-            // Queued: the window closes once the handler that ran the run has returned.
+            // Queued: the window closes once the handler that ran the run has returned. A
+            // window gets the very event it was kept from: asking it to close again would be
+            // refused while a dialog of the program is modal over it.
             const QList<QPointer<QObject>> closes = std::exchange(closes_, {});
-            for (const QPointer<QObject>& o : closes)
-                if (o)
+            for (const QPointer<QObject>& o : closes) {
+                if (!o)
+                    continue;
+                if (qobject_cast<QWindow*>(o.data()))
+                    QCoreApplication::postEvent(o.data(), new QCloseEvent);
+                else
                     QMetaObject::invokeMethod(o, "close", Qt::QueuedConnection);
+            }
         }
     }
 

@@ -50,8 +50,10 @@ struct CountedPrint {
 QStringList clickArguments(const QWidget* w)
 {
     const QPoint p = w->mapToGlobal(w->rect().center());
-    return {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
-            QStringLiteral("click"), QStringLiteral("1")};
+    // No --sync: the pointer is already there after the first click, and xdotool would wait for
+    // a move that never comes.
+    return {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+            QStringLiteral("1")};
 }
 
 // Every event the X server sent before this has been read and handled: a marker key press is.
@@ -76,7 +78,7 @@ int clickTwiceAndPressDuring(FrmPadrao& window, CountedPrint& counted, const std
     {
         InputDuringRun during([&] { return counted.running.load(); },
                               {clickArguments(button), {QStringLiteral("key"), QStringLiteral("alt+i")}}, 2, release);
-        click(button);
+        xdotool(clickArguments(button));
         EXPECT_TRUE(waitFor([&] { return counted.entered >= 1 && !counted.running; }, 120000));
         *readInTime = during.readInTime();
     }
@@ -90,11 +92,12 @@ TEST(RunsBesideTheWindow, InputDuringAStalledPrintServerStartsNoSecondRun)
 {
     if (!besideCupsd())
         GTEST_SKIP() << "run beside with-cupsd.sh";
+    // The queue first: the printer list is read when the printers are made.
+    const QString queue = newQueue(QStringLiteral("Etiquetas_Duas"));
     TestWorkstation t;
     QtPrinterSystem printers(t.files);
     Workstation ws{t.files, t.profile, printers, t.messages, t.screen};
     Program program{ws, t.form, t.g};
-    const QString queue = newQueue(QStringLiteral("Etiquetas_Duas"));
     loadOrderForQueue(t, program, queue, QtPrinterSystem::kFilePrinterName);
     SetupDialogs dialogs(program);
     auto window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
@@ -148,11 +151,12 @@ TEST(RunsBesideTheWindow, TheMainWindowClosedDuringATestPrintClosesAfterIt)
 {
     if (!besideCupsd())
         GTEST_SKIP() << "run beside with-cupsd.sh";
+    // The queue first: the printer list is read when the printers are made.
+    const QString queue = newQueue(QStringLiteral("Etiquetas_Fecha"));
     TestWorkstation t;
     QtPrinterSystem printers(t.files);
     Workstation ws{t.files, t.profile, printers, t.messages, t.screen};
     Program program{ws, t.form, t.g};
-    const QString queue = newQueue(QStringLiteral("Etiquetas_Fecha"));
     loadOrderForQueue(t, program, queue, QtPrinterSystem::kFilePrinterName);
     SetupDialogs dialogs(program);
     auto window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
@@ -184,7 +188,8 @@ TEST(RunsBesideTheWindow, TheMainWindowClosedDuringATestPrintClosesAfterIt)
     EXPECT_TRUE(viewAliveAfterTheClose) << "the dialog was freed inside its own test print";
     EXPECT_EQ(jobsOf(queue).size(), 1);
     // Once the run has ended the close asked for happens, the dialogs with it.
-    EXPECT_TRUE(waitFor([&] { return !window->isVisible() && view.isNull(); }, 30000));
+    EXPECT_TRUE(waitFor([&] { return !window->isVisible() && view.isNull(); }, 30000))
+        << "window visible " << window->isVisible() << ", dialog alive " << !view.isNull();
     EXPECT_EQ(t.messages.texts(), QStringList{});
     window.reset();
     admin(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
