@@ -388,6 +388,12 @@ void FrmPadrao::load()
     focusFirstField();
 }
 
+void FrmPadrao::start()
+{
+    show();
+    load();
+}
+
 void FrmPadrao::refresh()
 {
     if (ended_)

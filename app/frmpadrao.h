@@ -27,6 +27,9 @@ public:
 
     // Start-up: Form_Load, the model shown, and the focus on the first field that can take it.
     void load();
+    // The program's start: the window shown first, then loaded, so that it paints while start-up
+    // waits for the print server.
+    void start();
     // Shows the model. The window calls it after every handler; code that changes the model
     // outside the window's events (a dialog it owns, by this name) calls it too.
     Q_INVOKABLE void refresh();

@@ -49,7 +49,6 @@ int main(int argc, char** argv)
     SetupDialogs dialogs(program, &window);
     window.events() = programEvents(dialogs);
     attachMessages(messages, keystrokes, window);
-    window.load();
-    window.show();
+    window.start();
     return application.exec();
 }

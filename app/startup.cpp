@@ -29,6 +29,11 @@ void fillPrinterList(Program& p)
     }
     tryStep([&] { f.CMBPRINTER.setListIndex(position); });
     tryStep([&] { f.lblprinterdefault.caption = f.CMBPRINTER.text; });
+    // Told once, here: a list that lacks the machine's printers is not left to look whole.
+    QString problem;
+    tryStep([&] { problem = printers.listProblem(); });
+    if (!problem.isEmpty())
+        tryStep([&] { p.ws.messages.show(printerListProblemMessage(problem), mb::OKOnly | mb::Exclamation); });
 }
 
 void makeFolder(const FileSystem& files, const QString& name)
@@ -109,6 +114,12 @@ void readSettings(Program& p)
 QString captionWithVersion(const QString& caption)
 {
     return caption + QStringLiteral(" [Versão: %1.%2.%3]").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
+QString printerListProblemMessage(const QString& problem)
+{
+    return QStringLiteral("As impressoras deste computador não puderam ser listadas: ") + problem +
+           QStringLiteral(".\nA lista mostra só a impressora de arquivos PDF.");
 }
 
 QString missingLogosMessage(const QString& missing)

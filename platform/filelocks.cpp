@@ -1,5 +1,6 @@
 #include "platform/filelocks.h"
 
+#include "platform/besidethewindow.h"
 #include "platform/filesystem.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -100,23 +100,22 @@ FolderLock::FolderLock(const QString& folder, std::chrono::milliseconds wait)
     fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-            state_ = State::Held;
-            return;
-        }
-        const int error = errno;
-        if (error == EINTR)
-            continue;
-        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            state_ = error == EWOULDBLOCK ? State::Busy : State::Unavailable;
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    int error = EWOULDBLOCK;
+    const auto taken = [&] {
+        do
+            error = ::flock(fd_, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+        while (error == EINTR);
+        return error != EWOULDBLOCK;  // held, or a file system without such locks
+    };
+    // The other copy's save takes milliseconds; the window meanwhile waits as for any outside answer.
+    beside::waitUntil(taken, wait, std::chrono::milliseconds(1));
+    if (error == 0) {
+        state_ = State::Held;
+        return;
     }
+    state_ = error == EWOULDBLOCK ? State::Busy : State::Unavailable;
+    ::close(fd_);
+    fd_ = -1;
 }
 
 FolderLock::~FolderLock()

@@ -153,4 +153,7 @@ public:
     // Raises a printer error when no printer is installed.
     virtual Printer& current() = 0;
     virtual void makeCurrent(int index) = 0;
+    // Why the list may lack printers of this machine (the print server did not answer); empty
+    // when it is whole.
+    virtual QString listProblem() const { return {}; }
 };

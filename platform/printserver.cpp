@@ -1,9 +1,8 @@
 #include "platform/printserver.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
+#include "platform/besidethewindow.h"
+
 #include <QFile>
-#include <QThread>
 
 #include <cups/cups.h>
 #include <memory>
@@ -56,25 +55,12 @@ private:
     bool silent_ = false;
 };
 
-// Runs a talk with the server on a thread of its own. The calling thread, when it is the
-// window's, serves its events meanwhile (no input: the operator waits for the answer as for
-// the print itself).
+// Runs a talk with the server on a thread of its own; the window's thread waits for it as for
+// every outside answer, painted and taking no input.
 template <typename Talk>
 auto besideTheWindow(Talk talk) -> decltype(talk())
 {
-    decltype(talk()) result{};
-    std::unique_ptr<QThread> worker(QThread::create([&] { result = talk(); }));
-    const QCoreApplication* app = QCoreApplication::instance();
-    if (app && QThread::currentThread() == app->thread()) {
-        QEventLoop loop;
-        QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-        worker->start();
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    } else {
-        worker->start();
-    }
-    worker->wait();
-    return result;
+    return beside::onWorker(std::move(talk));
 }
 
 QByteArray queueName(const QString& queue)
@@ -168,11 +154,15 @@ Queues queues()
     return besideTheWindow([] {
         Queues out;
         Connection server;
-        if (server.silent())
+        if (server.silent()) {
+            out.problem = kNoAnswer;
             return out;
+        }
         cups_dest_t* dests = nullptr;
         const int count = cupsGetDests2(server.http(), &dests);
-        if (!server.silent())
+        if (server.silent())
+            out.problem = kNoAnswer;
+        else
             for (int i = 0; i < count; ++i) {
                 QString name = QString::fromUtf8(dests[i].name);
                 if (dests[i].instance)

@@ -17,6 +17,8 @@ struct Queues {
     // Each queue, or "queue/instance" for an instance the user's options define.
     QStringList names;
     QString defaultName;
+    // Why there are none: the server did not answer.
+    QString problem;
 };
 // The queues the server offers; none when it does not answer.
 Queues queues();

@@ -1,5 +1,8 @@
 #include "platform/processes.h"
 
+#include "platform/besidethewindow.h"
+
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
@@ -66,8 +69,14 @@ Processes::Wait QtProcesses::wait(Id id, std::chrono::milliseconds timeout)
     if (it == running_->byId.end())
         return Wait::Unknown;
     QProcess& process = *it->second;
-    if (process.state() != QProcess::NotRunning && !process.waitForFinished(static_cast<int>(timeout.count())) &&
-        process.state() != QProcess::NotRunning)
+    // On the window's thread the process's end arrives through the event loop the wait runs.
+    const bool onItsThread = QThread::currentThread() == process.thread();
+    const bool ended = process.state() == QProcess::NotRunning ||
+                       (onItsThread && QCoreApplication::instance() &&
+                                QCoreApplication::instance()->thread() == QThread::currentThread()
+                            ? beside::waitUntil([&] { return process.state() == QProcess::NotRunning; }, timeout)
+                            : process.waitForFinished(static_cast<int>(timeout.count())));
+    if (!ended && process.state() != QProcess::NotRunning)
         return Wait::TimedOut;
 #ifdef Q_OS_UNIX
     // What the program started and left running ends with it: its group outlives it only
@@ -95,4 +104,7 @@ void QtProcesses::end(Id id)
     running_->byId.erase(it);
 }
 
-void QtProcesses::sleep(std::chrono::milliseconds pause) { QThread::msleep(static_cast<unsigned long>(pause.count())); }
+void QtProcesses::sleep(std::chrono::milliseconds pause)
+{
+    beside::waitUntil([] { return false; }, pause);
+}

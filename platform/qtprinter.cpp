@@ -1,5 +1,6 @@
 #include "platform/qtprinter.h"
 
+#include "platform/besidethewindow.h"
 #include "platform/errors.h"
 #include "platform/filelocks.h"
 #include "platform/filesystem.h"
@@ -18,6 +19,8 @@
 #include <QPdfWriter>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
 #include <cstring>
 #include <fcntl.h>
 #include <stdio.h>
@@ -441,21 +444,46 @@ private:
 
 }  // namespace
 
-QtPrinterSystem::QtPrinterSystem(const FileSystem& files) : files_(files)
+struct QtPrinterSystem::Asked {
+    std::future<printserver::Queues> answer;
+    bool taken = false;
+};
+
+QtPrinterSystem::QtPrinterSystem(const FileSystem& files) : files_(files), asked_(std::make_unique<Asked>())
 {
     installFontSubstitutes();
-    const printserver::Queues queues = printserver::queues();
+    asked_->answer = std::async(std::launch::async, [] { return printserver::queues(); });
+}
+
+QtPrinterSystem::~QtPrinterSystem() = default;
+
+void QtPrinterSystem::listed() const
+{
+    if (asked_->taken)
+        return;
+    asked_->taken = true;
+    // The talk bounds its own waits.
+    beside::waitUntil(
+        [this] { return asked_->answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+        std::chrono::hours(1));
+    const printserver::Queues queues = asked_->answer.get();
     names_ = queues.names;
+    listProblem_ = queues.problem;
     names_ << kFilePrinterName;
     const QString def = queues.defaultName;
     current_ = def.isEmpty() ? static_cast<int>(names_.size()) - 1 : std::max(0, static_cast<int>(names_.indexOf(def)));
     for (const QString& n : names_) {
         const bool isFile = n == kFilePrinterName;
-        printers_.push_back(std::make_unique<QtPrinter>(n, isFile ? outputFolder() : QString(), &written_));
+        printers_.push_back(std::make_unique<QtPrinter>(n, isFile ? outputFolder() : QString(),
+                                                        const_cast<QStringList*>(&written_)));
     }
 }
 
-QtPrinterSystem::~QtPrinterSystem() = default;
+QString QtPrinterSystem::listProblem() const
+{
+    listed();
+    return listProblem_;
+}
 
 QString QtPrinterSystem::outputFolder() const { return outputFolder(files_); }
 
@@ -467,19 +495,29 @@ void QtPrinterSystem::removeUnfinishedFiles(const FileSystem& files)
     removeUnheldFiles(outputFolder(files), QStringLiteral(".etiquetas-*.pdf.part"));
 }
 
-int QtPrinterSystem::count() const { return static_cast<int>(names_.size()); }
+int QtPrinterSystem::count() const
+{
+    listed();
+    return static_cast<int>(names_.size());
+}
 
 QString QtPrinterSystem::deviceName(int index) const
 {
+    listed();
     if (index < 0 || index >= names_.size())
         vberr::raise(vberr::SubscriptOutOfRange, QStringLiteral("Printers"));
     return names_.at(index);
 }
 
-Printer& QtPrinterSystem::current() { return *printers_.at(current_); }
+Printer& QtPrinterSystem::current()
+{
+    listed();
+    return *printers_.at(current_);
+}
 
 void QtPrinterSystem::makeCurrent(int index)
 {
+    listed();
     if (index < 0 || index >= count())
         vberr::raise(vberr::SubscriptOutOfRange, QStringLiteral("Printers"));
     current_ = index;

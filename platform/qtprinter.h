@@ -20,6 +20,7 @@ public:
     QString deviceName(int index) const override;
     Printer& current() override;
     void makeCurrent(int index) override;
+    QString listProblem() const override;
 
     // The folder the file printer writes into.
     QString outputFolder() const;
@@ -31,10 +32,17 @@ public:
     const QStringList& writtenFiles() const { return written_; }
 
 private:
+    // The queues are asked for on a thread of their own from the start; the first use of the
+    // list waits for the answer beside the window, so the window can show meanwhile.
+    void listed() const;
+
     const FileSystem& files_;
-    QStringList names_;
-    std::vector<std::unique_ptr<Printer>> printers_;
-    int current_ = 0;
+    struct Asked;
+    std::unique_ptr<Asked> asked_;
+    mutable QStringList names_;
+    mutable QString listProblem_;
+    mutable std::vector<std::unique_ptr<Printer>> printers_;
+    mutable int current_ = 0;
     QStringList written_;
 };
 

@@ -104,9 +104,12 @@ public:
     int currentIndex() const { return current_; }
     // Makes reading device names fail, as a printing system that cannot answer.
     void setNamesUnreadable(bool on) { namesUnreadable_ = on; }
+    QString listProblem() const override { return listProblem_; }
+    void setListProblem(const QString& problem) { listProblem_ = problem; }
 
 private:
     std::vector<std::unique_ptr<RecordingPrinter>> printers_;
     int current_ = 0;
     bool namesUnreadable_ = false;
+    QString listProblem_;
 };

@@ -1,7 +1,7 @@
 #include "setup/frmmargenscxzpl45.h"
 
 #include "labels/product/imprime_40_45_2.h"
-#include "labels/product/run_steps.h"
+#include "labels/product/print_run.h"
 #include "platform/vb.h"
 #include "setup/margenslayout.h"
 #include "setup/teste_margens.h"
@@ -41,14 +41,14 @@ void FrmMargensCxZPL45::testPrint()
         showSelectItem(p_);
     g.coluna_etiqueta = 1;
 
-    selectChosenPrinter(p_);
-    onPrinter(p_, {millimetres()});
-    testemargens::marginsFromBoxes(p_, *this,
-                                   {&Globals::margem_caixa_col1, &Globals::margem_caixa_col2, &Globals::margem_caixa_topo});
-    onPrinter(p_, {userPaper(), width(kRowWidth), height(kBoxFrontHeight), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p_);
+    PrintRun run(p_, {kBoxFrontHeight}, [&] {
+        testemargens::marginsFromBoxes(
+            p_, *this, {&Globals::margem_caixa_col1, &Globals::margem_caixa_col2, &Globals::margem_caixa_topo});
+    });
+    if (!run.began())
+        return;
 
-    UnprintedLabels unprinted;
+    UnprintedLabels& unprinted = run.unprinted();
     const int i = testemargens::firstPrintableSize(p_, unprinted);
     if (i >= 0) {
         if (vb::Trim(f.txtpreco.text).isEmpty())
@@ -61,6 +61,4 @@ void FrmMargensCxZPL45::testPrint()
                             vb::Trim(f.txtsemana.text), QString(f.txtbandeira.text));
         });
     }
-    endRun(p_);
-    tellUnprinted(p_, unprinted);
 }

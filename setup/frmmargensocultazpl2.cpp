@@ -2,7 +2,7 @@
 
 #include "labels/product/imprime_acessorio_40_20_2.h"
 #include "labels/product/imprime_oculta_40_20_2.h"
-#include "labels/product/run_steps.h"
+#include "labels/product/print_run.h"
 #include "platform/vb.h"
 #include "setup/margenslayout.h"
 #include "setup/teste_margens.h"
@@ -33,17 +33,17 @@ void FrmMargensOcultaZPL2::testPrint()
     if (!testemargens::readyToPrint(p_, *this))
         return;
 
-    selectChosenPrinter(p_);
     g.coluna_etiqueta = 1;
-    onPrinter(p_, {millimetres()});
-    testemargens::marginsFromBoxes(
-        p_, *this, {&Globals::margem_oculta_col1, &Globals::margem_oculta_col2, &Globals::margem_oculta_topo});
-    onPrinter(p_, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p_);
+    PrintRun run(p_, {k40x20Height}, [&] {
+        testemargens::marginsFromBoxes(
+            p_, *this, {&Globals::margem_oculta_col1, &Globals::margem_oculta_col2, &Globals::margem_oculta_topo});
+    });
+    if (!run.began())
+        return;
     g.coluna_etiqueta = 1;
 
     // The type is read now, not when the dialog opened; one full row either way.
-    UnprintedLabels unprinted;
+    UnprintedLabels& unprinted = run.unprinted();
     if (f.cmbtipo.text == QStringLiteral("Oculta")) {
         const int i = testemargens::firstPrintableSize(p_, unprinted);
         if (i >= 0)
@@ -62,6 +62,4 @@ void FrmMargensOcultaZPL2::testPrint()
                                       QString(f.txtpromocao.text));
         });
     }
-    endRun(p_);
-    tellUnprinted(p_, unprinted);
 }

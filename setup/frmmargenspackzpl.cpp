@@ -2,7 +2,7 @@
 
 #include "labels/pack/etipack.h"
 #include "labels/pack/novo_etipack.h"
-#include "labels/product/run_steps.h"
+#include "labels/product/print_run.h"
 #include "platform/vb.h"
 #include "setup/margenslayout.h"
 #include "setup/teste_margens.h"
@@ -31,11 +31,10 @@ void FrmMargensPackZPL::testPrint()
     if (!testemargens::readyToPrint(p_, *this) || !corrugadoTemVolumes(p_))
         return;
 
-    selectChosenPrinter(p_);
-    onPrinter(p_, {millimetres()});
-    testemargens::marginsFromBoxes(p_, *this, {&Globals::margem_pack_x, &Globals::margem_pack_y});
-    onPrinter(p_, {userPaper(), width(kRowWidth), height(kCartonHeight), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p_);
+    PrintRun run(p_, {kCartonHeight},
+                 [&] { testemargens::marginsFromBoxes(p_, *this, {&Globals::margem_pack_x, &Globals::margem_pack_y}); });
+    if (!run.began())
+        return;
 
     // The first volume twice: one page, whatever the last volume says. A volume that is no
     // number drops the layout; the document still ends.
@@ -58,5 +57,4 @@ void FrmMargensPackZPL::testPrint()
                          inicio, fim, QString(f.txtsemana1.text));
         }
     });
-    endRun(p_);
 }

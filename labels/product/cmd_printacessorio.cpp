@@ -6,6 +6,7 @@
 #include "labels/product/imprime_cabecalho.h"
 #include "labels/product/imprime_oculta_40_20_2.h"
 #include "labels/product/print_paths.h"
+#include "labels/product/print_run.h"
 #include "labels/product/run_steps.h"
 #include "orders/carrega_corrugado.h"
 #include "orders/carrega_gradeFc.h"
@@ -88,22 +89,16 @@ bool printBoxFront(Program& p)
     if (vb::Trim(f.txtdescricao.text).isEmpty())
         showSelectItem(p);
     g.coluna_etiqueta = 1;
-    selectChosenPrinter(p);
     // The height set before the user paper stays in force: every page is one 40 x 45 row.
-    onPrinter(p, {millimetres(), width(kRowWidth), height(kBoxFrontHeight)});
-    readMargins(p, kBoxFrontMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {kBoxFrontHeight, true}, [&] { readMargins(p, kBoxFrontMargins); });
+    if (!run.began())
+        return false;
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("FC")); });
     g.coluna_etiqueta = 1;
-    UnprintedLabels unprinted;
-    const bool complete = printSizes(p, SizeLayout::BoxFront, unprinted);
-    // Also after the 1012 stop: the labels drawn so far are printed and the default printer
-    // comes back, rather than a job left open on the chosen printer.
-    endRun(p);
-    tellUnprinted(p, unprinted);
-    return complete;
+    // Also after the 1012 stop the run ends: the labels drawn so far are printed and the default
+    // printer comes back, rather than a job left open on the chosen printer.
+    return printSizes(p, SizeLayout::BoxFront, run.unprinted());
 }
 
 bool printHidden(Program& p)
@@ -116,19 +111,13 @@ bool printHidden(Program& p)
         p.ws.messages.show(QStringLiteral("Quantidade de Etiquetas Ocultas - Inválida"), mb::OKOnly | mb::Exclamation);
         return false;
     }
-    selectChosenPrinter(p);
     g.coluna_etiqueta = 1;
-    onPrinter(p, {millimetres()});
-    readMargins(p, kHiddenMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {k40x20Height}, [&] { readMargins(p, kHiddenMargins); });
+    if (!run.began())
+        return false;
     if (f.Frame2.visible)
         tryStep([&] { Imprime_CabecAlho(p, QStringLiteral("OCULTA")); });
-    UnprintedLabels unprinted;
-    const bool complete = printSizes(p, SizeLayout::Hidden, unprinted);
-    endRun(p);
-    tellUnprinted(p, unprinted);
-    return complete;
+    return printSizes(p, SizeLayout::Hidden, run.unprinted());
 }
 
 bool printAccessory(Program& p)
@@ -139,15 +128,13 @@ bool printAccessory(Program& p)
         return false;
     if (vb::Trim(f.txtdescricao.text).isEmpty())
         showSelectItem(p);
-    selectChosenPrinter(p);
     g.coluna_etiqueta = 1;
-    onPrinter(p, {millimetres()});
-    readMargins(p, kHiddenMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), height(k40x20Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {k40x20Height}, [&] { readMargins(p, kHiddenMargins); });
+    if (!run.began())
+        return false;
     if (vb::Trim(f.txtpreco.text).isEmpty())
         f.txtpreco.text = kSemPreco;
-    UnprintedLabels unprinted;
+    UnprintedLabels& unprinted = run.unprinted();
     const QString item = QStringLiteral("item ") + vb::Trim(f.txtcodigo.text);
     // A total that is no whole number up to 32767 drops the only call; the empty document still ends.
     const QString reason = quantityReason(f.TXTPARES.text, false, true);
@@ -162,8 +149,6 @@ bool printAccessory(Program& p)
                                       *qte, QString(f.txtbandeira.text), QString(f.txtsemana.text),
                                       QString(f.txtpromocao.text));
         });
-    endRun(p);
-    tellUnprinted(p, unprinted);
     return true;
 }
 
@@ -220,6 +205,9 @@ void confirma_impressao(Program& p)
 void cmd_printacessorio_Click(Program& p, const CloseMarginDialog& closeDialog)
 {
     MainForm& f = p.form;
+    // A print asked for while one runs (a queued event, a key repeated) is no second run.
+    if (beside::Run::inProgress())
+        return;
     if (closeDialog)
         for (const QString& dialog : kPrintClosesDialogs)
             tryStep([&] { closeDialog(p, dialog); });

@@ -3,6 +3,7 @@
 #include "labels/pack/etipack.h"
 #include "labels/pack/novo_etipack.h"
 #include "labels/product/eti100_40_1.h"
+#include "labels/product/print_run.h"
 #include "labels/product/run_steps.h"
 #include "orders/ret_codcomplemento.h"
 #include "platform/vb.h"
@@ -25,11 +26,9 @@ bool printCartonPath(Program& p)
     }
     if (!corrugadoTemVolumes(p))
         return false;
-    selectChosenPrinter(p);
-    onPrinter(p, {millimetres()});
-    readMargins(p, kPackMargins);
-    onPrinter(p, {userPaper(), width(kRowWidth), height(kCartonHeight), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
+    PrintRun run(p, {kCartonHeight}, [&] { readMargins(p, kPackMargins); });
+    if (!run.began())
+        return false;
 
     // A volume text that is no 16-bit number drops the call: nothing printed, the run still ends.
     tryStep([&] {
@@ -52,7 +51,6 @@ bool printCartonPath(Program& p)
                     inicio, fim, semana);
         }
     });
-    endRun(p);
     return true;
 }
 
@@ -68,18 +66,18 @@ bool print100x40Branch(Program& p)
     }
     if (!logosPresent(p))
         return false;
-    selectChosenPrinter(p);
-    onPrinter(p, {millimetres()});
-    // Fixed places: this layout has no margin dialog and reads no settings.
-    g.margem_oculta_col1 = 3;
-    g.margem_oculta_col2 = 45;
-    g.margem_oculta_topo = 3;
-    g.origem_x = 0;
-    g.origem_y = 0;
     // The label's own height, so a page left by an earlier run (20 mm hidden labels) cuts nothing.
-    onPrinter(p, {userPaper(), width(kRowWidth), height(k100x40Height), fontName(g.fonte_etiqueta)});
-    setBrandLetter(p);
-    UnprintedLabels unprinted;
+    PrintRun run(p, {k100x40Height}, [&] {
+        // Fixed places: this layout has no margin dialog and reads no settings.
+        g.margem_oculta_col1 = 3;
+        g.margem_oculta_col2 = 45;
+        g.margem_oculta_topo = 3;
+        g.origem_x = 0;
+        g.origem_y = 0;
+    });
+    if (!run.began())
+        return false;
+    UnprintedLabels& unprinted = run.unprinted();
     for (int i = 0; i < MainForm::kSizeCells && !documentFailed(p); ++i) {
         const QString typed = f.txtnumero[i].text;
         if (vb::Trim(typed).isEmpty())
@@ -105,7 +103,5 @@ bool print100x40Branch(Program& p)
                         QString(f.Label7[i].caption), QString(f.txtpreco.text), *qte);
         });
     }
-    endRun(p);
-    tellUnprinted(p, unprinted);
     return true;
 }

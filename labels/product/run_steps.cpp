@@ -68,20 +68,23 @@ bool documentFailed(Program& p)
     return failed;
 }
 
-bool endRun(Program& p)
+EndedDocument endDocument(Program& p)
 {
-    bool whole = true;
-    QString printerName, reason;
+    EndedDocument d;
     onPrinter(p, [&](Printer& printer) {
-        whole = printer.endDoc();
-        printerName = printer.deviceName();
-        reason = printer.failure();
+        d.whole = printer.endDoc();
+        d.printer = printer.deviceName();
+        d.reason = printer.failure();
     });
     tryStep([&] { define_impressora(p.ws.printers, p.form.lblprinterdefault.caption); });
-    if (!whole)
-        p.ws.messages.show(QStringLiteral("Não foi possível imprimir na impressora \"%1\": %2").arg(printerName, reason),
+    return d;
+}
+
+void tellFailedDocument(Program& p, const EndedDocument& d)
+{
+    if (!d.whole)
+        p.ws.messages.show(QStringLiteral("Não foi possível imprimir na impressora \"%1\": %2").arg(d.printer, d.reason),
                            mb::OKOnly | mb::Critical);
-    return whole;
 }
 
 namespace why {

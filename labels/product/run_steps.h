@@ -44,12 +44,18 @@ PrinterStep fontName(const QString& name);
 // Makes the printer named in CMBPRINTER current; when none has that name the current one stays.
 void selectChosenPrinter(Program& p);
 // The document on the current printer has failed (it could not be opened, written or handed
-// over): the run stops drawing, and endRun tells the operator.
+// over): the run stops drawing, and the run's end tells the operator.
 bool documentFailed(Program& p);
-// Ends the print document and makes the default printer (lblprinterdefault) current again.
-// When the document failed, its incomplete output is thrown away and a message names the
-// printer and the reason; false then.
-bool endRun(Program& p);
+// Ends the print document (a failed one's incomplete output is thrown away) and makes the
+// default printer (lblprinterdefault) current again; whether the document was whole, and if not
+// on which printer and why. PrintRun ends every run through these two.
+struct EndedDocument {
+    bool whole = true;
+    QString printer, reason;
+};
+EndedDocument endDocument(Program& p);
+// A document that failed: a message names the printer and the reason.
+void tellFailedDocument(Program& p, const EndedDocument& d);
 
 // A label a run leaves out, and why: the order lacks its codes, its quantity cannot be printed,
 // its symbol was refused or would encode other digits than those beside it, or the run stopped
