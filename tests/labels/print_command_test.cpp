@@ -406,10 +406,13 @@ TEST_F(PrintCommandTest, AnEanWhoseSymbolWouldNotMatchItsDigitsPrintsNothingAndI
                       e.reason.isEmpty() ? QStringList{}
                                          : leftOut({QStringLiteral("tamanho 38, código \"") + e.ean + "\": " + e.reason}));
             // No digits of the refused code anywhere on the pages.
-            for (const Page& page : d.printed())
-                for (const auto* text : page.texts())
-                    if (!e.reason.isEmpty())
+            for (const Page& page : d.printed()) {
+                for (const auto* text : page.texts()) {
+                    if (!e.reason.isEmpty()) {
                         EXPECT_FALSE(text->text.contains(QStringLiteral("000003"))) << text->text.toStdString();
+                    }
+                }
+            }
             EXPECT_FALSE(d.chosen.openDocument());
         }
     }
