@@ -14,6 +14,8 @@
 #include "orders/ret_codcomplemento.h"
 #include "platform/vb.h"
 
+#include <QStringBuilder>
+
 using namespace printrun;
 
 namespace {
@@ -142,8 +144,9 @@ bool printAccessory(Program& p)
         unprinted.append({item, f.lblbarra.caption, reason});
     if (const std::optional<int16_t> qte = labelCount(f.TXTPARES.text, false))
         layoutCall(unprinted, item, f.lblbarra.caption, [&] {
-            Imprime_Acessorio_40_20_2(p, g.codigo_marca,
-                                      vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
+            // Built at its exact size: appending to a long description would reserve half as much again.
+            const QString descricao = vb::Trim(f.txtdescricao.text) % u' ' % vb::Trim(f.txtcor.text);
+            Imprime_Acessorio_40_20_2(p, g.codigo_marca, descricao,
                                       vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
                                       QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),
                                       *qte, QString(f.txtbandeira.text), QString(f.txtsemana.text),
