@@ -28,17 +28,6 @@
 
 namespace {
 
-double statusMb(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
 // Words, blanks, a hyphen, a slash and digits: every description rule finds its breaks in it.
 // Made as the file's bytes, so the order's making costs the process little memory of its own.
 QByteArray longDescription(int length)

@@ -19,18 +19,6 @@
 
 namespace {
 
-// Resident and peak resident memory of this process, in MiB, from /proc/self/status.
-double statusMb(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
 // A program folder with the settings file, both logos loaded and one box-front order of 14
 // sizes with `perSize` pairs each, loaded as the window loads it, printing to the PDF file printer.
 struct PrintRun {
