@@ -104,13 +104,13 @@ Gate& gate()
     return *g;
 }
 
+}  // namespace
+
 bool onWindowThread()
 {
     const QCoreApplication* app = QCoreApplication::instance();
     return app && QThread::currentThread() == app->thread();
 }
-
-}  // namespace
 
 bool waitUntil(const std::function<bool()>& ready, std::chrono::milliseconds bound, std::chrono::milliseconds poll)
 {

@@ -17,6 +17,9 @@ namespace beside {
 bool waitUntil(const std::function<bool()>& ready, std::chrono::milliseconds bound,
                std::chrono::milliseconds poll = std::chrono::milliseconds(5));
 
+// Whether the calling thread is the window's (an application stands and runs its events there).
+bool onWindowThread();
+
 // Runs work on a thread of its own and waits for it as above; work bounds its own waits.
 template <class Work>
 auto onWorker(Work work) -> decltype(work())

@@ -55,14 +55,6 @@ private:
     bool silent_ = false;
 };
 
-// Runs a talk with the server on a thread of its own; the window's thread waits for it as for
-// every outside answer, painted and taking no input.
-template <typename Talk>
-auto besideTheWindow(Talk talk) -> decltype(talk())
-{
-    return beside::onWorker(std::move(talk));
-}
-
 QByteArray queueName(const QString& queue)
 {
     // An instance is the user's set of options for a queue, which is the part before the slash.
@@ -151,7 +143,7 @@ QString handOverOn(Connection& server, const QString& queue, const QString& pdfF
 
 Queues queues()
 {
-    return besideTheWindow([] {
+    return beside::onWorker([] {
         Queues out;
         Connection server;
         if (server.silent()) {
@@ -178,7 +170,7 @@ Queues queues()
 
 QString queueProblem(const QString& queue)
 {
-    return besideTheWindow([&] {
+    return beside::onWorker([&] {
         Connection server;
         return problemOn(server, queue);
     });
@@ -186,7 +178,7 @@ QString queueProblem(const QString& queue)
 
 QString handOver(const QString& queue, const QString& pdfFile, QSizeF pageMm)
 {
-    return besideTheWindow([&] {
+    return beside::onWorker([&] {
         Connection server;
         return handOverOn(server, queue, pdfFile, pageMm);
     });

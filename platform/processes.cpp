@@ -2,7 +2,6 @@
 
 #include "platform/besidethewindow.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
@@ -70,12 +69,10 @@ Processes::Wait QtProcesses::wait(Id id, std::chrono::milliseconds timeout)
         return Wait::Unknown;
     QProcess& process = *it->second;
     // On the window's thread the process's end arrives through the event loop the wait runs.
-    const bool onItsThread = QThread::currentThread() == process.thread();
+    const bool byTheLoop = beside::onWindowThread() && process.thread() == QThread::currentThread();
     const bool ended = process.state() == QProcess::NotRunning ||
-                       (onItsThread && QCoreApplication::instance() &&
-                                QCoreApplication::instance()->thread() == QThread::currentThread()
-                            ? beside::waitUntil([&] { return process.state() == QProcess::NotRunning; }, timeout)
-                            : process.waitForFinished(static_cast<int>(timeout.count())));
+                       (byTheLoop ? beside::waitUntil([&] { return process.state() == QProcess::NotRunning; }, timeout)
+                                  : process.waitForFinished(static_cast<int>(timeout.count())));
     if (!ended && process.state() != QProcess::NotRunning)
         return Wait::TimedOut;
 #ifdef Q_OS_UNIX

@@ -475,7 +475,7 @@ void QtPrinterSystem::listed() const
     for (const QString& n : names_) {
         const bool isFile = n == kFilePrinterName;
         printers_.push_back(std::make_unique<QtPrinter>(n, isFile ? outputFolder() : QString(),
-                                                        const_cast<QStringList*>(&written_)));
+                                                        &written_));
     }
 }
 

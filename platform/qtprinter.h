@@ -43,7 +43,7 @@ private:
     mutable QString listProblem_;
     mutable std::vector<std::unique_ptr<Printer>> printers_;
     mutable int current_ = 0;
-    QStringList written_;
+    mutable QStringList written_;
 };
 
 // Makes the label fonts of the workstation resolve to metric-compatible fonts of this machine.

@@ -77,8 +77,3 @@ QList<int> volumesSemCodigo(const QMap<int, QString>& codigos, QList<int> volume
             sem << v;
     return sem;
 }
-
-QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes)
-{
-    return volumesSemCodigo(codigosDoCorrugado(form), std::move(volumes));
-}

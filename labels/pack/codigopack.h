@@ -49,7 +49,6 @@ FaixaVolumes faixaDoCorrugado(const MainForm& form);
 // The volumes among those given, in ascending order and each once, whose pack code cannot name
 // a QR image: no entry of the carton for the volume, or a code codigoSeguro refuses.
 QList<int> volumesSemCodigo(const QMap<int, QString>& codigos, QList<int> volumes);
-QList<int> volumesSemCodigo(const MainForm& form, QList<int> volumes);
 
 // "3/4" for volume 3 of a carton of 4: the volume key the pack list holds.
 QString chaveVolume(const MainForm& form, int volume);

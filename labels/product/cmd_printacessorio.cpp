@@ -62,10 +62,7 @@ bool printSizes(Program& p, SizeLayout layout, UnprintedLabels& unprinted)
         const QString master = f.lblmaster.caption, barra = f.lblbarra.caption;
         // A quantity that is no whole number up to 32767 (hidden: twice it) drops this call; a
         // negative one reaches the layout, which prints nothing. Either is named.
-        const QString reason = quantityReason(typed, hidden);
-        if (!reason.isEmpty())
-            unprinted.append({label, barra, reason});
-        const std::optional<int16_t> qte = labelCount(typed, hidden);
+        const std::optional<int16_t> qte = countNotingWhy(unprinted, label, barra, typed, hidden);
         if (!qte)
             continue;
         layoutCall(unprinted, label, barra, [&] {
@@ -139,10 +136,7 @@ bool printAccessory(Program& p)
     UnprintedLabels& unprinted = run.unprinted();
     const QString item = QStringLiteral("item ") + vb::Trim(f.txtcodigo.text);
     // A total that is no whole number up to 32767 drops the only call; the empty document still ends.
-    const QString reason = quantityReason(f.TXTPARES.text, false, true);
-    if (!reason.isEmpty())
-        unprinted.append({item, f.lblbarra.caption, reason});
-    if (const std::optional<int16_t> qte = labelCount(f.TXTPARES.text, false))
+    if (const std::optional<int16_t> qte = countNotingWhy(unprinted, item, f.lblbarra.caption, f.TXTPARES.text, false, true))
         layoutCall(unprinted, item, f.lblbarra.caption, [&] {
             // Built at its exact size: appending to a long description would reserve half as much again.
             const QString descricao = vb::Trim(f.txtdescricao.text) % u' ' % vb::Trim(f.txtcor.text);

@@ -91,10 +91,7 @@ bool print100x40Branch(Program& p)
         }
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");
-        const QString reason = quantityReason(typed, false);
-        if (!reason.isEmpty())
-            unprinted.append({label, f.lblbarra.caption, reason});
-        const std::optional<int16_t> qte = labelCount(typed, false);
+        const std::optional<int16_t> qte = countNotingWhy(unprinted, label, f.lblbarra.caption, typed, false);
         if (!qte)
             continue;
         layoutCall(unprinted, label, f.lblbarra.caption, [&] {

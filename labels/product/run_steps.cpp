@@ -139,6 +139,14 @@ QString quantityReason(const QString& typed, bool doubled, bool itemTotal)
     return why::badQuantity(vb::Trim(typed), itemTotal);
 }
 
+std::optional<int16_t> countNotingWhy(UnprintedLabels& unprinted, const QString& label, const QString& code,
+                                      const QString& typed, bool doubled, bool itemTotal)
+{
+    if (const QString reason = quantityReason(typed, doubled, itemTotal); !reason.isEmpty())
+        unprinted.append({label, code, reason});
+    return labelCount(typed, doubled);
+}
+
 bool asksForLabels(const QString& typed, bool doubled)
 {
     const std::optional<int16_t> count = labelCount(typed, doubled);

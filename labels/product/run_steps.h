@@ -104,6 +104,10 @@ std::optional<int16_t> labelCount(const QString& typed, bool doubled);
 // Why a typed quantity cannot print as typed (not a whole number from 0 to 32767, or a doubled
 // count past it), or empty when it can; itemTotal words it for the accessory "Total de Itens".
 QString quantityReason(const QString& typed, bool doubled, bool itemTotal = false);
+// labelCount for one label or size, with the reason noted in unprinted when the quantity cannot
+// print as typed: the one step every size loop takes before its layout call.
+std::optional<int16_t> countNotingWhy(UnprintedLabels& unprinted, const QString& label, const QString& code,
+                                      const QString& typed, bool doubled, bool itemTotal = false);
 // A filled cell whose quantity asks for no label (0) prints nothing by the operator's own choice
 // and is never named.
 bool asksForLabels(const QString& typed, bool doubled);
