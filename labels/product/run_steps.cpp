@@ -104,6 +104,13 @@ QString badQuantity(const QString& typed, bool itemTotal)
            QStringLiteral(" não é um número inteiro de 0 a 32767");
 }
 
+QString roundsToNoLabel(const QString& typed, bool itemTotal)
+{
+    return (itemTotal ? QStringLiteral("o Total de Itens \"%1\" arredondado") : QStringLiteral("a quantidade \"%1\" arredondada"))
+               .arg(typed) +
+           QStringLiteral(" dá 0 etiquetas");
+}
+
 QString doubledPastLimit(const QString& typed)
 {
     return QStringLiteral("a quantidade \"%1\" dá mais de 32767 etiquetas ocultas (duas por par)").arg(typed);
@@ -118,6 +125,17 @@ QString refusedSymbol(const QString& drawerText)
 
 }  // namespace why
 
+namespace {
+
+// The operator's own 0 ("0", "00", "0,0"), not a fraction that rounds to no label ("0,4").
+bool typedZero(const QString& typed)
+{
+    const std::optional<double> v = vb::parseNumber(typed);
+    return v && *v == 0;
+}
+
+}  // namespace
+
 std::optional<int16_t> labelCount(const QString& typed, bool doubled)
 {
     std::optional<int16_t> count;
@@ -128,8 +146,10 @@ std::optional<int16_t> labelCount(const QString& typed, bool doubled)
 QString quantityReason(const QString& typed, bool doubled, bool itemTotal)
 {
     const std::optional<int16_t> count = labelCount(typed, doubled);
-    if (count && *count >= 0)
+    if (count && *count > 0)
         return {};
+    if (count && *count == 0)
+        return typedZero(typed) ? QString() : why::roundsToNoLabel(vb::Trim(typed), itemTotal);
     // A doubled count out of range from a quantity that is in range: the doubling is the cause.
     if (doubled && !count) {
         const std::optional<int16_t> pairs = labelCount(typed, false);
@@ -150,7 +170,7 @@ std::optional<int16_t> countNotingWhy(UnprintedLabels& unprinted, const QString&
 bool asksForLabels(const QString& typed, bool doubled)
 {
     const std::optional<int16_t> count = labelCount(typed, doubled);
-    return !count || *count != 0;
+    return !count || *count != 0 || !typedZero(typed);
 }
 
 QString sizeLabel(const QString& caption) { return QStringLiteral("tamanho ") + vb::Trim(caption); }

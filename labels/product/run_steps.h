@@ -74,6 +74,8 @@ QString sizeNotNumber();
 QString noEan();
 QString noMaster();
 QString badQuantity(const QString& typed, bool itemTotal);
+// A quantity that is not 0 but rounds to no label, such as "0,4".
+QString roundsToNoLabel(const QString& typed, bool itemTotal);
 // Hidden labels are twice the pairs: the count passes 32767.
 QString doubledPastLimit(const QString& typed);
 // A size after the "Erro - 1012" stop.
@@ -101,15 +103,15 @@ void layoutCall(UnprintedLabels& unprinted, const QString& label, const QString&
 // The labels a quantity asks for, as the layouts take it: the whole number nearest to the text
 // (hidden labels: twice it); nothing when that is no 16-bit number.
 std::optional<int16_t> labelCount(const QString& typed, bool doubled);
-// Why a typed quantity cannot print as typed (not a whole number from 0 to 32767, or a doubled
-// count past it), or empty when it can; itemTotal words it for the accessory "Total de Itens".
+// Why a typed quantity cannot print as typed (not a whole number from 0 to 32767, a doubled
+// count past it, or a fraction that rounds to no label), or empty when it can; itemTotal words it for the accessory "Total de Itens".
 QString quantityReason(const QString& typed, bool doubled, bool itemTotal = false);
 // labelCount for one label or size, with the reason noted in unprinted when the quantity cannot
 // print as typed: the one step every size loop takes before its layout call.
 std::optional<int16_t> countNotingWhy(UnprintedLabels& unprinted, const QString& label, const QString& code,
                                       const QString& typed, bool doubled, bool itemTotal = false);
-// A filled cell whose quantity asks for no label (0) prints nothing by the operator's own choice
-// and is never named.
+// A filled cell whose quantity is 0 prints nothing by the operator's own choice and is never
+// named; a fraction that rounds to 0 ("0,4") asks for labels and is.
 bool asksForLabels(const QString& typed, bool doubled);
 
 // "tamanho 38"

@@ -29,6 +29,10 @@ QString badQuantity(const QString& typed)
 {
     return QStringLiteral("a quantidade \"") + typed + QStringLiteral("\" não é um número inteiro de 0 a 32767");
 }
+QString roundsToNoLabel(const QString& typed)
+{
+    return QStringLiteral("a quantidade \"") + typed + QStringLiteral("\" arredondada dá 0 etiquetas");
+}
 // kHead and one line per label left out.
 QStringList leftOut(const QStringList& lines) { return {kHead + u'\n' + lines.join(u'\n')}; }
 
@@ -336,6 +340,20 @@ TEST_F(PrintCommandTest, FilledSizesThatPrintNothingAreNamedAfterTheRun)
         /* 13 */ {"hidden, a size that is no number stops the run", kOculta,
                   {ok38, {"1", "P", "789123456785", "4501237099"}}, {}, {{kEan38, 4}},
                   {k1012, kHead + "\ntamanho P: " + kNotNumber}},
+        /* 14 */ {"box front, a typed fraction that rounds to no label", kFrente, {ok38, ok39}, typed(0, "0,4"),
+                  {{kEan39, 1}}, leftOut({code38 + roundsToNoLabel("0,4")})},
+        /* 15 */ {"100 x 40, a typed fraction that rounds to no label", k100x40, {ok38, ok39}, typed(0, "0,4"),
+                  {{kEan39, 1}}, leftOut({code38 + roundsToNoLabel("0,4")})},
+        /* 16 */ {"hidden, a typed fraction whose double rounds to no label", kOculta, {ok38, ok39},
+                  typed(0, "0,2"), {{kEan39, 2}}, leftOut({code38 + roundsToNoLabel("0,2")})},
+        /* 17 */ {"box front, a typed fraction without an EAN", kFrente, {{"1", "38", "", "4501237038"}, ok39},
+                  typed(0, "0,4"),
+                  {{kEan39, 1}}, leftOut({"tamanho 38: " + kNoEan})},
+        /* 18 */ {"hidden, a typed fraction after a 1012 stop", kOculta,
+                  {ok38, {"1", "39", "", "4501237039"}, ok40}, typed(2, "0,2"),
+                  {{kEan38, 4}}, {k1012, kHead + "\ntamanho 39: " + kNoEan + "\ntamanho 40: " + kAfterStop}},
+        /* 19 */ {"the operator's 0 written otherwise asks for nothing", kFrente, {ok38, ok39}, typed(0, "0,0"),
+                  {{kEan39, 1}}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -353,11 +371,14 @@ TEST_F(PrintCommandTest, FilledSizesThatPrintNothingAreNamedAfterTheRun)
     }
 }
 
-// The accessory total typed into "Total de Itens" that is not a whole number from 0 to 32767
-// prints nothing; the item is named.
+// The accessory total typed into "Total de Itens" that is not a whole number from 0 to 32767, or
+// a fraction that rounds to no label, prints nothing; the item is named.
 TEST_F(PrintCommandTest, AnAccessoryTotalThatCannotPrintIsNamed)
 {
-    for (const char* total : {"40000", "-2", "dois"}) {
+    const QString notWhole = QStringLiteral("\" não é um número inteiro de 0 a 32767");
+    const QString noLabel = QStringLiteral("\" arredondado dá 0 etiquetas");
+    for (const auto& [total, reason] : {std::pair{"40000", notWhole}, std::pair{"-2", notWhole},
+                                        std::pair{"dois", notWhole}, std::pair{"0,4", noLabel}}) {
         SCOPED_TRACE(total);
         PrintDesk d;
         d.accessoryOrder();
@@ -367,7 +388,7 @@ TEST_F(PrintCommandTest, AnAccessoryTotalThatCannotPrintIsNamed)
         EXPECT_TRUE(d.labelsByCode().isEmpty());
         EXPECT_EQ(d.tw.messages.texts(),
                   leftOut({QStringLiteral("item 7001234, código \"5601234000122\": o Total de Itens \"") + total +
-                           QStringLiteral("\" não é um número inteiro de 0 a 32767")}));
+                           reason}));
         EXPECT_FALSE(d.chosen.openDocument());
         EXPECT_TRUE(d.defaultCurrent());
     }
