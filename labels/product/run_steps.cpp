@@ -106,9 +106,9 @@ QString badQuantity(const QString& typed, bool itemTotal)
 
 QString roundsToNoLabel(const QString& typed, bool itemTotal)
 {
-    return (itemTotal ? QStringLiteral("o Total de Itens \"%1\" arredondado") : QStringLiteral("a quantidade \"%1\" arredondada"))
-               .arg(typed) +
-           QStringLiteral(" dá 0 etiquetas");
+    const QString what = itemTotal ? QStringLiteral("o Total de Itens \"%1\" arredondado")
+                                   : QStringLiteral("a quantidade \"%1\" arredondada");
+    return what.arg(typed) + QStringLiteral(" dá 0 etiquetas");
 }
 
 QString doubledPastLimit(const QString& typed)

@@ -104,7 +104,8 @@ void layoutCall(UnprintedLabels& unprinted, const QString& label, const QString&
 // (hidden labels: twice it); nothing when that is no 16-bit number.
 std::optional<int16_t> labelCount(const QString& typed, bool doubled);
 // Why a typed quantity cannot print as typed (not a whole number from 0 to 32767, a doubled
-// count past it, or a fraction that rounds to no label), or empty when it can; itemTotal words it for the accessory "Total de Itens".
+// count past it, or a fraction that rounds to no label), or empty when it can; itemTotal words
+// it for the accessory "Total de Itens".
 QString quantityReason(const QString& typed, bool doubled, bool itemTotal = false);
 // labelCount for one label or size, with the reason noted in unprinted when the quantity cannot
 // print as typed: the one step every size loop takes before its layout call.
