@@ -33,9 +33,11 @@ void FrmMargensCxZPL45::testPrint()
         return;
     g.coluna_etiqueta = 1;
     // The main window may have moved to another label type since the dialog opened.
-    if (f.cmbtipo.text != QStringLiteral("Frente de Caixa"))
+    if (!testemargens::windowShowsType(p_, QStringLiteral("Frente de Caixa")))
         return;
     if (!logosPresent(p_))
+        return;
+    if (!testemargens::anySizeFilled(p_))
         return;
     if (vb::Trim(f.txtdescricao.text).isEmpty())
         showSelectItem(p_);

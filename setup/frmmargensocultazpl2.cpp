@@ -32,6 +32,8 @@ void FrmMargensOcultaZPL2::testPrint()
     Globals& g = p_.g;
     if (!testemargens::readyToPrint(p_, *this))
         return;
+    if (f.cmbtipo.text == QStringLiteral("Oculta") && !testemargens::anySizeFilled(p_))
+        return;
 
     g.coluna_etiqueta = 1;
     PrintRun run(p_, {k40x20Height}, [&] {
@@ -53,6 +55,8 @@ void FrmMargensOcultaZPL2::testPrint()
                                        QString(f.lblbarra.caption), QString(f.Label7[i].caption), 2,
                                        vb::Trim(f.txtcor.text));
             });
+    } else if (vb::Trim(f.lblbarra.caption).isEmpty()) {
+        unprinted.append({QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), QString(), printrun::why::noItemEan()});
     } else {
         layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
             Imprime_Acessorio_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),

@@ -41,6 +41,31 @@ void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<fl
     }
 }
 
+bool windowShowsType(Program& p, const QString& tipo)
+{
+    if (p.form.cmbtipo.text == tipo)
+        return true;
+    tryStep([&] {
+        p.ws.messages.show(QStringLiteral("Esta calibragem é da etiqueta ") + tipo +
+                               QStringLiteral(", e a janela principal mostra o Tipo \"") + p.form.cmbtipo.text +
+                               QStringLiteral("\": a Impressão de Teste não foi feita."),
+                           mb::Exclamation);
+    });
+    return false;
+}
+
+bool anySizeFilled(Program& p)
+{
+    for (int i = 0; i < MainForm::kSizeCells; ++i)
+        if (!vb::Trim(p.form.txtnumero[i].text).isEmpty())
+            return true;
+    tryStep([&] {
+        p.ws.messages.show(QStringLiteral("Nenhum tamanho da grade tem quantidade: a Impressão de Teste não foi feita."),
+                           mb::Exclamation);
+    });
+    return false;
+}
+
 int firstPrintableSize(Program& p, printrun::UnprintedLabels& unprinted)
 {
     MainForm& f = p.form;

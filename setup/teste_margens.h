@@ -21,6 +21,13 @@ bool readyToPrint(Program& p, MarginDialog& dialog);
 // variable as it was.
 void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<float Globals::*> variables);
 
+// Whether the main window still shows the label type this dialog calibrates; if not, says so,
+// since the dialog may have been opened for another type.
+bool windowShowsType(Program& p, const QString& tipo);
+
+// Whether any size cell of the grid holds a quantity; if none does, says there is nothing to test.
+bool anySizeFilled(Program& p);
+
 // The first filled size cell whose codes are found, after ret_codcomplemento has put them into
 // lblbarra and lblmaster; -1 when there is none, and then every filled size is noted in
 // unprinted with the reason it has no codes.

@@ -136,7 +136,10 @@ bool printAccessory(Program& p)
     UnprintedLabels& unprinted = run.unprinted();
     const QString item = QStringLiteral("item ") + vb::Trim(f.txtcodigo.text);
     // A total that is no whole number up to 32767 drops the only call; the empty document still ends.
-    if (const std::optional<int16_t> qte = countNotingWhy(unprinted, item, f.lblbarra.caption, f.TXTPARES.text, false, true))
+    const std::optional<int16_t> qte = countNotingWhy(unprinted, item, f.lblbarra.caption, f.TXTPARES.text, false, true);
+    if (qte && *qte > 0 && vb::Trim(f.lblbarra.caption).isEmpty())
+        unprinted.append({item, QString(), why::noItemEan()});
+    else if (qte)
         layoutCall(unprinted, item, f.lblbarra.caption, [&] {
             // Built at its exact size: appending to a long description would reserve half as much again.
             const QString descricao = vb::Trim(f.txtdescricao.text) % u' ' % vb::Trim(f.txtcor.text);

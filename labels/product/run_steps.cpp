@@ -96,6 +96,8 @@ QString sizeNotNumber()
 
 QString noEan() { return QStringLiteral("o pedido não tem o EAN deste tamanho"); }
 
+QString noItemEan() { return QStringLiteral("o pedido não tem o EAN deste item"); }
+
 QString noMaster() { return QStringLiteral("o pedido não tem o código master deste tamanho"); }
 
 QString badQuantity(const QString& typed, bool itemTotal)

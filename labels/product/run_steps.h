@@ -72,6 +72,8 @@ namespace why {
 // The size caption is no number, so the order's EAN is never looked up for it.
 QString sizeNotNumber();
 QString noEan();
+// An accessory item's EAN is one for the whole item.
+QString noItemEan();
 QString noMaster();
 QString badQuantity(const QString& typed, bool itemTotal);
 // A quantity that is not 0 but rounds to no label, such as "0,4".

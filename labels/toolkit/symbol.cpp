@@ -19,11 +19,13 @@ void checkPrintedDigits(const QString& code)
     QString digits = code;
     while (digits.endsWith(u' '))
         digits.chop(1);
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     if (digits.size() > 13)
-        throw PrintedDigitsError(QStringLiteral("tem mais de 13 dígitos"));
+        throw PrintedDigitsError(std::all_of(digits.begin(), digits.end(), isDigit)
+                                     ? QStringLiteral("tem mais de 13 dígitos")
+                                     : QStringLiteral("tem mais de 13 caracteres, e não só dígitos"));
     const QString first12 = digits.left(12);
-    const bool twelveDigits =
-        std::all_of(first12.begin(), first12.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool twelveDigits = std::all_of(first12.begin(), first12.end(), isDigit);
     if (digits.size() == 13 && twelveDigits && !ean13CheckDigitMatches(digits))
         throw PrintedDigitsError(QStringLiteral("o dígito verificador não confere"));
 }

@@ -146,6 +146,7 @@ TEST_F(HiddenTest, ACodeWhoseSymbolWouldEncodeOtherDigitsDrawsNothing)
     const Case cases[] = {
         {"7891234567890", "o dígito verificador não confere"},
         {"78912345678951", "tem mais de 13 dígitos"},
+        {" 7891234567895", "tem mais de 13 caracteres, e não só dígitos"},
         {"789123456789", nullptr},
         {"7891234567895", nullptr},
     };

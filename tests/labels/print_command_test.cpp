@@ -393,6 +393,26 @@ TEST_F(PrintCommandTest, AnAccessoryTotalThatCannotPrintIsNamed)
     }
 }
 
+// An accessory item without an EAN is named in the operator's words, unless its total asks for
+// no label.
+TEST_F(PrintCommandTest, AnAccessoryItemWithoutAnEanIsNamed)
+{
+    for (const auto& [total, named] : {std::pair{"3", true}, std::pair{"0", false}}) {
+        SCOPED_TRACE(total);
+        PrintDesk d;
+        d.order(kAcessorio, QStringLiteral("780002"), QStringLiteral("ACESSORIO"),
+                {QStringLiteral("MERVALK;PEDIDO 780002;LOJA EXEMPLO"), QStringLiteral("QTDE"),
+                 QStringLiteral("3;PRETO;U;BOLSA TIRACOLO;23;A; ;7001234001;149,90;2;;L1")});
+        d.f.TXTPARES.text = QString::fromLatin1(total);
+        d.tw.messages.clear();
+        d.run();
+        EXPECT_TRUE(d.labelsByCode().isEmpty());
+        EXPECT_EQ(d.tw.messages.texts(),
+                  named ? leftOut({QStringLiteral("item 7001234: o pedido não tem o EAN deste item")}) : QStringList{});
+        EXPECT_TRUE(d.defaultCurrent());
+    }
+}
+
 // An EAN whose symbol would encode other digits than those printed beside it prints no label of
 // its size (or item) and is named; 12 digits, and 13 with their own check digit, print as before.
 TEST_F(PrintCommandTest, AnEanWhoseSymbolWouldNotMatchItsDigitsPrintsNothingAndIsNamed)

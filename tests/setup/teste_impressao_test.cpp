@@ -118,7 +118,9 @@ TEST_F(TestePrint, BoxFrontStopsWhenTheWindowLeftItsTypeOrLacksALogo)
         QStringList messages;
     };
     const Case cases[] = {
-        {"type switched after the dialog opened", kOculta, true, {}},
+        {"type switched after the dialog opened", kOculta, true,
+         {QStringLiteral("Esta calibragem é da etiqueta Frente de Caixa, e a janela principal mostra o Tipo "
+                         "\"Oculta\": a Impressão de Teste não foi feita.")}},
         {"a logo missing at start-up", kFrente, false, {QStringLiteral("O Arquivo do Logotipo não foi localizado")}},
     };
     for (const Case& c : cases) {
@@ -228,6 +230,37 @@ TEST_F(TestePrint, ACodeThatCannotPrintPrintsNothingAndIsTold)
 
 // A test print prints the first size with codes; when no filled size has them it prints nothing
 // and says why for each.
+TEST_F(TestePrint, AGridWithoutAQuantityIsTold)
+{
+    for (const QString& tipo : {kFrente, kOculta}) {
+        SCOPED_TRACE(tipo.toStdString());
+        CalibraDesk desk;
+        desk.boxFrontOrder(tipo, {{"2", "37", "789123456780", "4501237037"}});
+        for (TextBox& cell : desk.f.txtnumero)
+            cell.text = QStringLiteral("  ");
+        desk.tw.messages.clear();
+        if (tipo == kFrente)
+            clickTest<FrmMargensCxZPL45>(desk);
+        else
+            clickTest<FrmMargensOcultaZPL2>(desk);
+        EXPECT_TRUE(desk.nothingPrinted());
+        EXPECT_EQ(desk.tw.messages.texts(),
+                  QStringList{QStringLiteral("Nenhum tamanho da grade tem quantidade: a Impressão de Teste não foi feita.")});
+    }
+}
+
+TEST_F(TestePrint, AnAccessoryItemWithoutAnEanIsTold)
+{
+    accessoryOrder();
+    f.lblbarra.caption.clear();
+    tw.messages.clear();
+    clickTest<FrmMargensOcultaZPL2>(*this);
+    EXPECT_TRUE(nothingPrinted());
+    EXPECT_EQ(tw.messages.texts(),
+              QStringList{QStringLiteral("Etiquetas não impressas:\nitem 7001234: o pedido não tem o EAN deste item")});
+    EXPECT_TRUE(defaultCurrent());
+}
+
 TEST_F(TestePrint, NoSizeWithCodesIsTold)
 {
     for (const QString& tipo : {kFrente, kOculta}) {
