@@ -18,7 +18,9 @@ MarginDialogLayout layoutMargensCxZPL45()
     column(l, "Label3", {3720, 480, 375, 255}, "Picture2", {2760, 840, 2175, 1695}, "txtmargem2",
            {3480, 2880, 615, 285}, ini::kMx4045_2, 1, "da etiqueta da direita");
     newValueCaption(l, {120, 2760, 735, 375});
-    top(l, "Margem Esquerda", {120, 3240, 1455, 255}, {1080, 3480, 615, 285}, ini::kMx4045, 2);
+    // The top margin's caption reads "Margem Esquerda"; a message names both.
+    top(l, "Margem Esquerda", {120, 3240, 1455, 255}, {1080, 3480, 615, 285}, ini::kMx4045, 2,
+        "superior (caixa \"Margem Esquerda\")");
     placeMarginButtons(l, 3960, {120, 2160, 4200}, {1815, 1815, 1815}, 495, {3, 4, 5});
     return l;
 }

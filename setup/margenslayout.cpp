@@ -52,12 +52,12 @@ void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char
 }
 
 void top(MarginDialogLayout& l, const char* caption, Rect labelRect, Rect boxRect, const ini::MarginKey& key,
-         int tabIndex)
+         int tabIndex, const char* named)
 {
     l.labels.push_back(marginCaption("Label6", QString::fromUtf8(caption), labelRect.left, labelRect.top,
                                      labelRect.width, labelRect.height));
     MarginBox b = marginBox("txtmargemsuperior", boxRect, key, tabIndex);
-    b.named = QStringLiteral("superior");
+    b.named = QString::fromUtf8(named);
     l.boxes.push_back(b);
 }
 

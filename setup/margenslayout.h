@@ -21,9 +21,10 @@ MarginDialogLayout base(const char* caption, const char* frame, int width, int h
 void column(MarginDialogLayout& l, const char* label, Rect labelRect, const char* picture, Rect pictureRect,
             const char* box, Rect boxRect, const ini::MarginKey& key, int tabIndex, const char* named);
 
-// The top box: "3" for an empty box, no length limit; messages name it "superior".
+// The top box: "3" for an empty box, no length limit; messages name it "superior", or named
+// where its caption says otherwise.
 void top(MarginDialogLayout& l, const char* caption, Rect labelRect, Rect boxRect, const ini::MarginKey& key,
-         int tabIndex);
+         int tabIndex, const char* named = "superior");
 
 void newValueCaption(MarginDialogLayout& l, Rect rect);
 

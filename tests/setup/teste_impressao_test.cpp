@@ -339,7 +339,9 @@ TEST_F(TestePrint, AMarginThatIsNoNumberIsNamedAndStopsTheTestAndTheSave)
         {"box front, right column pasted letters", frente, cx, {"0", "abc", "3"}, "txtmargem2",
          "da etiqueta da direita", "abc"},
         {"box front, lone minus", frente, cx, {"-", "40", "3"}, "txtmargem1", "da etiqueta da esquerda", "-"},
-        {"box front, two commas on top", frente, cx, {"0", "40", "2,,5"}, "txtmargemsuperior", "superior", "2,,5"},
+        // The box-front top box is captioned "Margem Esquerda": the message names that caption too.
+        {"box front, two commas on top", frente, cx, {"0", "40", "2,,5"}, "txtmargemsuperior",
+         "superior (caixa \"Margem Esquerda\")", "2,,5"},
         {"hidden, a point is no decimal sign", oculta, oc, {"3", "45,5", "2.5"}, "txtmargemsuperior", "superior", "2.5"},
         {"hidden, first of two bad boxes", oculta, oc, {"3", "x", "y"}, "txtmargem2", "da etiqueta da direita", "x"},
         {"accessory, past what a margin holds", [](CalibraDesk& d) { d.accessoryOrder(); }, oc, {"1e39", "45", "3"},

@@ -132,6 +132,9 @@ struct TestPrintCase {
     bool accessKey;               // Alt+I in the dialog, else a click on "&Impressão de Teste"
     QStringList shows, hides;     // texts of the PDF
     QStringList codes;            // the EAN-13 symbols read back; empty: not read
+    std::vector<std::pair<double, double>> bands{{0, 40}, {40, 80}};  // where they are read, mm across
+    // The edit left waiting in the main window; null: "typed" typed into "Pedido".
+    void (*edit)(DialogCommands&) = nullptr;
 };
 
 void PrintTo(const TestPrintCase& c, std::ostream* os) { *os << c.name; }
@@ -148,6 +151,38 @@ const TestPrintCase kTestPrints[] = {
     {"BoxFrontByAccessKey", QStringLiteral("Frente de Caixa"), QStringLiteral("1400050831"),
      QStringLiteral("1400050832"), SetupDialogs::kCaixa, true, {"BOTA CANO CURTO"}, {"SAPATO SOCIAL"},
      {"7899123400216", "7899123400216"}},
+    {"HiddenByClick", QStringLiteral("Oculta"), QStringLiteral("1400050831"), QStringLiteral("1400050832"),
+     SetupDialogs::kOculta, false, {}, {}, {"7899123400216", "7899123400216"}, {{0, 45}, {45, 100}}},
+    {"AccessoryByAccessKey", QStringLiteral("Acessório"), QStringLiteral("1400050831"), QStringLiteral("1400060001"),
+     SetupDialogs::kOculta, true, {"MEIA CANO BAIXO"}, {"BOLSA TIRACOLO"}, {"7899123400346", "7899123400346"},
+     {{0, 38}, {38, 100}}},
+    // "Tipo" moved from "Acessório" to "Oculta" and not left: the hidden label of the order's first
+    // box-front item, not the bag still on screen.
+    {"TypeChangedAndNotLeft", QStringLiteral("Acessório"), QStringLiteral("1400050831"), QString(),
+     SetupDialogs::kOculta, false, {}, {}, {"7899123400018", "7899123400018"}, {{0, 45}, {45, 100}},
+     [](DialogCommands& d) {
+         d.typeInOrderField(QStringLiteral("1400050831"));
+         key(QStringLiteral("Tab"));
+         ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == d.child<QComboBox>(QStringLiteral("cmbtipo")); },
+                             kSlow));
+         key(QStringLiteral("Down"));
+         ASSERT_TRUE(waitFor([&] { return d.t.form.cmbtipo.text == QStringLiteral("Oculta"); }, kSlow));
+         ASSERT_EQ(d.t.form.txtdescricao.text, QStringLiteral("BOLSA TIRACOLO"));  // not loaded yet
+     }},
+    // The second item arrowed to in "Produto" and not left.
+    {"ItemChosenAndNotLeft", QStringLiteral("Frente de Caixa"), QStringLiteral("1400050831"), QString(),
+     SetupDialogs::kCaixa, true, {"CORRIDA LEVE"}, {"SAPATO SOCIAL"}, {"7899123400070", "7899123400070"},
+     {{0, 40}, {40, 80}},
+     [](DialogCommands& d) {
+         d.typeInOrderField(QStringLiteral("1400050831"));
+         key(QStringLiteral("Return"));
+         key(QStringLiteral("Return"));
+         auto* item = d.child<QComboBox>(QStringLiteral("cmb_referencia"));
+         ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == item; }, kSlow));
+         key(QStringLiteral("Down"));
+         ASSERT_TRUE(waitFor([&] { return d.t.form.cmb_referencia.listIndex == 1; }, kSlow));
+         ASSERT_EQ(d.t.form.txtdescricao.text, QStringLiteral("SAPATO SOCIAL COURO"));  // not loaded yet
+     }},
 };
 
 struct TypedNumberTestPrint : DialogCommands, ::testing::WithParamInterface<TestPrintCase> {};
@@ -164,8 +199,12 @@ TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
     QPointer<MarginDialogView> view = dialogs->margin(c.dialog);
     ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
 
-    // Back in the main window, a new number typed and left waiting; then the dialog's command.
-    typeInOrderField(c.typed);
+    // Back in the main window, a new number typed (or another edit) and left waiting; then the
+    // dialog's command.
+    if (c.edit)
+        c.edit(*this);
+    else
+        typeInOrderField(c.typed);
     if (HasFatalFailure())
         return;
     ASSERT_TRUE(view);
@@ -188,7 +227,7 @@ TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
     for (const QString& s : c.hides)
         EXPECT_FALSE(text.contains(s)) << qPrintable(s) << " in:\n" << qPrintable(text);
     if (!c.codes.isEmpty()) {
-        EXPECT_EQ(printedCodes(file, {{0, 40}, {40, 80}}), c.codes);
+        EXPECT_EQ(printedCodes(file, c.bands), c.codes);
     }
 }
 
