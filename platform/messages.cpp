@@ -5,6 +5,8 @@
 int ScriptedMessages::show(const QString& text, int style, const QString& title)
 {
     shown_.push_back({text, style, title});
+    if (whileShown_)
+        whileShown_();
     if (!answers_.empty()) {
         const int a = answers_.front();
         answers_.pop_front();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Message-box buttons, icons and answers, with the workstation's numbers so the program's code
@@ -46,6 +47,9 @@ public:
     int show(const QString& text, int style = mb::OKOnly, const QString& title = {}) override;
 
     void answerNext(int answer) { answers_.push_back(answer); }
+    // What happens elsewhere while a message is up (a box waits for its answer), run at each
+    // message before it is answered.
+    void whileShown(std::function<void()> action) { whileShown_ = std::move(action); }
     const std::vector<Shown>& shown() const { return shown_; }
     QStringList texts() const;
     void clear() { shown_.clear(); }
@@ -53,4 +57,5 @@ public:
 private:
     std::vector<Shown> shown_;
     std::deque<int> answers_;
+    std::function<void()> whileShown_;
 };

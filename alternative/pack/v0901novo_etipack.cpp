@@ -109,12 +109,13 @@ void V0901Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, con
     Globals& g = p.g;
 
     // The turn on tmp lasts until the last page has read its image.
-    const QrTurn vez(p.ws.files);
+    QrTurn vez(p.ws.files);
     if (!vez.held()) {
         QrTurn::tellBusy(p);
         return;
     }
     if (!Gera_QrCode(p, vez)) {
+        vez.release();
         p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical);
         return;
     }

@@ -110,7 +110,7 @@ void V2020_Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, co
     Globals& g = p.g;
 
     // This label prints no QR image, so it goes on whatever the generator managed.
-    if (const QrTurn vez(p.ws.files); vez.held())
+    if (QrTurn vez(p.ws.files); vez.held())
         Gera_QrCode(p, vez);
 
     g.fonte_etiqueta = QStringLiteral("Franklin Gothic Medium");

@@ -46,7 +46,7 @@ QString escapaXml(const QString& s)
 
 }  // namespace
 
-QrTurn::QrTurn(const FileSystem& files) : lock_(files.resolve(QStringLiteral("tmp")), files.saveLockWait()) {}
+QrTurn::QrTurn(const FileSystem& files) { lock_.emplace(files.resolve(QStringLiteral("tmp")), files.saveLockWait()); }
 
 void QrTurn::tellBusy(Program& p)
 {
@@ -82,12 +82,12 @@ QByteArray requisicaoQr(const QStringList& codigos, const QString& destino)
     return cp1252::encode(texto);
 }
 
-bool Gera_QrCode(Program& p, const QrTurn& vez, std::chrono::milliseconds tempoLimite)
+bool Gera_QrCode(Program& p, QrTurn& vez, std::chrono::milliseconds tempoLimite)
 {
     return Gera_QrCode(p, vez, faixaDoCorrugado(p.form), tempoLimite);
 }
 
-bool Gera_QrCode(Program& p, const QrTurn& vez, const FaixaVolumes& escolhidos, std::chrono::milliseconds tempoLimite)
+bool Gera_QrCode(Program& p, QrTurn& vez, const FaixaVolumes& escolhidos, std::chrono::milliseconds tempoLimite)
 {
     if (!vez.held())
         return false;
@@ -96,6 +96,7 @@ bool Gera_QrCode(Program& p, const QrTurn& vez, const FaixaVolumes& escolhidos, 
 
     const QString java = FileSystem::join(f.lbljava.caption, kJava);
     if (!files.fileExists(java)) {
+        vez.release();
         p.ws.messages.show(QStringLiteral("O Caminho do arquivo Java.exe não foi definido!"), mb::OKOnly | mb::Critical);
         return false;
     }
@@ -132,8 +133,12 @@ bool Gera_QrCode(Program& p, const QrTurn& vez, const FaixaVolumes& escolhidos, 
     // A request that did not reach the disk whole would have the generator read nothing or half
     // of it: the generation has failed, and the operator is told which file and why.
     const QString pastaTmp = QDir::toNativeSeparators(files.resolve(QStringLiteral("tmp"))) + QDir::separator();
-    if (!reportWrite(p.ws, files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)))))
+    if (const WriteResult escrita = files.writeBytes(kRequisicao, requisicaoQr(codigos, textoDestino(pastaTmp)));
+        !escrita) {
+        vez.release();
+        reportWrite(p.ws, escrita);
         return false;
+    }
 
     // Only a generator that ended by itself with success has done its work: one that failed on a
     // later code may have left the earlier images behind.

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <optional>
 
 // A generator that has not ended by then is taken as hung.
 inline constexpr std::chrono::milliseconds kTempoGerador{60000};
@@ -19,26 +20,29 @@ inline constexpr std::chrono::milliseconds kTempoGerador{60000};
 class QrTurn {
 public:
     explicit QrTurn(const FileSystem& files);
-    // False when another copy kept tmp for the whole wait; where the file system keeps no locks
-    // the run goes on without them.
-    bool held() const { return lock_.state() != FolderLock::State::Busy; }
+    // False when another copy kept tmp for the whole wait, and once let go; where the file system
+    // keeps no locks the run goes on without them.
+    bool held() const { return lock_ && lock_->state() != FolderLock::State::Busy; }
+    // Ends the turn before the run tells the operator why it stops: a message left open would
+    // otherwise keep every other copy's cartons from printing.
+    void release() { lock_.reset(); }
     // Tells the operator that the turn did not come and nothing was printed.
     static void tellBusy(Program& p);
 
 private:
-    FolderLock lock_;
+    std::optional<FolderLock> lock_;
 };
 
 // Has the QR images of the carton on show made by qrlumo.jar and answers whether every image it
 // asked for is there and loads whole. The request asks for every usable code of the carton's
 // range, in volume order; a chosen volume without a usable code gives false with nothing made,
 // and so does a carton with no usable code at all. False when the generator fails. Shows a
-// message only when the Java runtime is missing. The caller holds the turn on tmp until it has
-// read the images.
-bool Gera_QrCode(Program& p, const QrTurn& vez, const FaixaVolumes& escolhidos,
+// message only when the Java runtime is missing or the request cannot be written, after letting
+// the turn go. The caller holds the turn on tmp until it has read the images.
+bool Gera_QrCode(Program& p, QrTurn& vez, const FaixaVolumes& escolhidos,
                  std::chrono::milliseconds tempoLimite = kTempoGerador);
 // The same with every volume of the carton's range chosen.
-bool Gera_QrCode(Program& p, const QrTurn& vez, std::chrono::milliseconds tempoLimite = kTempoGerador);
+bool Gera_QrCode(Program& p, QrTurn& vez, std::chrono::milliseconds tempoLimite = kTempoGerador);
 
 // The QR image of a pack code as the label paints it: empty when the code names no file of tmp,
 // or the file is missing, no picture or not whole.

@@ -172,12 +172,15 @@ void Novo_EtiPack(Program& p, const QString& /*M_TIPO*/, QString& m_cd, const QS
         return;
     // Held until the last page has read its image: another copy of the program would otherwise
     // delete the images, or make its own, between the generation and the pages.
-    const QrTurn vez(p.ws.files);
+    QrTurn vez(p.ws.files);
     if (!vez.held()) {
         QrTurn::tellBusy(p);
         return;
     }
-    auto erroQr = [&] { p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical); };
+    auto erroQr = [&] {
+        vez.release();
+        p.ws.messages.show(QStringLiteral("Erro ao Gerar o QRcode"), mb::OKOnly | mb::Critical);
+    };
     if (!Gera_QrCode(p, vez, FaixaVolumes{m_inicio, m_fim})) {
         erroQr();
         return;

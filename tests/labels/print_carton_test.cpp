@@ -2,6 +2,7 @@
 #include "tests/labels/print_fixture.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <algorithm>
 #include <functional>
 
@@ -344,6 +345,54 @@ TEST(PrintCartonQr, ATmpFolderKeptByAnotherCopyIsToldAndNothingPrints)
     EXPECT_EQ(QString::fromLatin1(d.tw.readBytes(QStringLiteral("tmp/qr.xml"))), QStringLiteral("the other copy's request"));
     EXPECT_TRUE(d.tw.exists(QStringLiteral("tmp/outro.jpg")));
     EXPECT_TRUE(d.defaultCurrent());
+}
+
+// A QR step that fails lets tmp go before it says why: while its message waits for the
+// operator, another copy of the program (here util-linux flock, a process of its own) gets its
+// turn at once instead of being told that tmp is busy.
+TEST(PrintCartonQr, AFailedQrStepLetsTmpGoBeforeItsMessage)
+{
+    struct Case {
+        const char* name;
+        QString javaBody;
+        std::function<void(PrintDesk&)> fault;
+        QString message;  // the start of the first message
+    };
+    const QString big = PrintDesk::writeNoisyJpeg();
+    const Case cases[] = {
+        {"generator fails", QStringLiteral("exit 1"), nullptr, QStringLiteral("Erro ao Gerar o QRcode")},
+        {"image cut short",
+         QStringLiteral("head -c %1 '%2' > tmp/7891234500014.jpg").arg(QFileInfo(big).size() / 2).arg(big), nullptr,
+         QStringLiteral("Erro ao Gerar o QRcode")},
+        {"no Java runtime", FakeJava::writesAll(),
+         [](PrintDesk& d) { d.f.lbljava.caption = d.tw.path(QStringLiteral("sem-java")); },
+         QStringLiteral("O Caminho do arquivo Java.exe não foi definido!")},
+        // A folder in the request's place, with a file in it, takes no file renamed over it.
+        {"request not written", FakeJava::writesAll(),
+         [](PrintDesk& d) { d.tw.write(QStringLiteral("tmp/qr.xml/outro"), QStringLiteral("x")); },
+         QStringLiteral("Não foi possível gravar o arquivo ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintDesk d{c.javaBody};
+        d.cartonOrderOf(false, {{"7891234500014", "1/1"}});
+        d.volumes("1", "1");
+        if (c.fault)
+            c.fault(d);
+        QList<int> otherCopy;  // flock's exit code at each message: 0 when it took the lock
+        d.tw.messages.whileShown([&] {
+            otherCopy << QProcess::execute(QStringLiteral("flock"), {QStringLiteral("--nonblock"),
+                                                                     d.tw.path(QStringLiteral("tmp")),
+                                                                     QStringLiteral("true")});
+        });
+        d.run();
+        // The missing runtime is told, and then the failed generation.
+        ASSERT_FALSE(d.tw.messages.texts().isEmpty());
+        EXPECT_TRUE(d.tw.messages.texts()[0].startsWith(c.message)) << d.tw.messages.texts()[0].toStdString();
+        EXPECT_EQ(otherCopy, QList<int>(d.tw.messages.texts().size(), 0))
+            << d.tw.messages.texts().join(u'|').toStdString();
+        EXPECT_TRUE(d.nothingPrinted());
+    }
 }
 
 // A carton's volume text that gives no volume leaves nothing to choose: the print says so.

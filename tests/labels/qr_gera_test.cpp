@@ -29,7 +29,7 @@ struct QrFixture {
 
     bool run(std::chrono::milliseconds timeout = kTempoGerador)
     {
-        const QrTurn vez(ws.files);
+        QrTurn vez(ws.files);
         return Gera_QrCode(ws.program, vez, timeout);
     }
     QString request() const { return QString::fromLatin1(ws.readBytes(QStringLiteral("tmp/qr.xml"))); }
@@ -446,7 +446,7 @@ TEST(GeraQrCode, OnlyTheChosenVolumesMustHaveAUsableCode)
                         kMaster + QStringLiteral("|") + code3 + QStringLiteral("|3/4"),
                         kMaster + QStringLiteral("|C2|2/4")},
                        1, 4);
-            const QrTurn vez(fx.ws.files);
+            QrTurn vez(fx.ws.files);
             EXPECT_EQ(Gera_QrCode(fx.ws.program, vez, FaixaVolumes{c.first, c.last}), c.result);
             EXPECT_EQ(fx.java.calls().size(), c.started ? 1 : 0);
             if (c.started) {

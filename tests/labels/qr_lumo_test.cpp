@@ -55,7 +55,8 @@ TEST_F(RealGenerator, MakesOneSquareDecodableImagePerCode)
         pack << master + u'|' + codes[i] + QStringLiteral("|%1/4").arg(i + 1);
     fillCarton(ws.form, master, pack, 1, 4);
 
-    ASSERT_TRUE(Gera_QrCode(ws.program, QrTurn(ws.files)));
+    QrTurn vez(ws.files);
+    ASSERT_TRUE(Gera_QrCode(ws.program, vez));
 
     for (const QString& code : codes) {
         SCOPED_TRACE(code.toStdString());
@@ -184,7 +185,8 @@ TEST(RealGeneratorFolder, WritesIntoAProgramFolderWhoseNameTheCodePageLacks)
     const QString master = QStringLiteral("4402318");
     fillCarton(t.form, master, {master + QStringLiteral("|7891234500014|1/1")}, 1, 1);
 
-    ASSERT_TRUE(Gera_QrCode(program, QrTurn(files)));
+    QrTurn vez(files);
+    ASSERT_TRUE(Gera_QrCode(program, vez));
 
     QFile request(folder + QStringLiteral("/tmp/qr.xml"));
     ASSERT_TRUE(request.open(QIODevice::ReadOnly));
