@@ -37,6 +37,15 @@ void clickTest(CalibraDesk& d)
     dialog.cmd_teste_Click();
 }
 
+// The same for the dialog of a box-front or hidden item.
+void clickTestOfType(CalibraDesk& d, const QString& tipo)
+{
+    if (tipo == CalibraDesk::kFrente)
+        clickTest<FrmMargensCxZPL45>(d);
+    else
+        clickTest<FrmMargensOcultaZPL2>(d);
+}
+
 struct TestePrint : ::testing::Test, CalibraDesk {
     // Opens the dialog and types the boxes, in box order.
     template <class Dialog>
@@ -239,10 +248,7 @@ TEST_F(TestePrint, AGridWithoutAQuantityIsTold)
         for (TextBox& cell : desk.f.txtnumero)
             cell.text = QStringLiteral("  ");
         desk.tw.messages.clear();
-        if (tipo == kFrente)
-            clickTest<FrmMargensCxZPL45>(desk);
-        else
-            clickTest<FrmMargensOcultaZPL2>(desk);
+        clickTestOfType(desk, tipo);
         EXPECT_TRUE(desk.nothingPrinted());
         EXPECT_EQ(desk.tw.messages.texts(),
                   QStringList{QStringLiteral("Nenhum tamanho da grade tem quantidade: a Impressão de Teste não foi feita.")});
@@ -268,10 +274,7 @@ TEST_F(TestePrint, NoSizeWithCodesIsTold)
         CalibraDesk desk;
         desk.boxFrontOrder(tipo, {{"2", "37", "", "4501237037"}, {"1", "P", "789123456781", "4501237099"}});
         desk.tw.messages.clear();
-        if (tipo == kFrente)
-            clickTest<FrmMargensCxZPL45>(desk);
-        else
-            clickTest<FrmMargensOcultaZPL2>(desk);
+        clickTestOfType(desk, tipo);
         EXPECT_TRUE(desk.nothingPrinted());
         EXPECT_EQ(desk.tw.messages.texts(),
                   QStringList{QStringLiteral("Etiquetas não impressas:\ntamanho 37: o pedido não tem o EAN deste tamanho\n"
