@@ -1,8 +1,8 @@
 // Print runs in a real window: a second click and a key press made while a run waits for the
-// print server or the QR generator start no second run and print no second job; a window closed
-// during a run closes when it has ended (run under ASan, a dialog freed mid-run shows); and at
-// start-up with a print server that does not answer the window shows while it is waited for,
-// and the operator is told once.
+// print server or the QR generator, or while it draws, start no second run and print no second
+// job; a window closed during a run closes when it has ended (run under ASan, a dialog freed
+// mid-run shows); and at start-up with a print server that does not answer the window shows
+// while it is waited for, and the operator is told once.
 #include "app/frmpadrao.h"
 #include "app/startup.h"
 #include "app/wiring.h"
@@ -18,6 +18,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -144,6 +146,51 @@ TEST(RunsBesideTheWindow, InputDuringASlowQrGeneratorStartsNoSecondRun)
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(d.chosen.documents().size(), 1u);
     EXPECT_EQ(d.java.calls().size(), 1);
+    EXPECT_EQ(d.tw.messages.texts(), QStringList{});
+}
+
+TEST(RunsBesideTheWindow, InputWhileARunDrawsStartsNoSecondRun)
+{
+    // A run that never waits (a printer that takes its document at once): the window's thread
+    // reads no input until the run ends, so the run's end is where that input has to go. What
+    // the window system handed over meanwhile waits in the window's queue, as these do.
+    PrintDesk d;
+    d.twoSizes(PrintDesk::kFrente);
+    auto window = std::make_unique<FrmPadrao>(d.p, MainWindowEvents{});
+    window->events().cmd_printacessorio_Click = [](Program& p) { cmd_printacessorio_Click(p); };
+    CountedPrint counted;
+    counted.wrap(*window);
+    window->show();
+    ASSERT_TRUE(activate(window.get()));
+    auto* button = window->findChild<QPushButton*>(QStringLiteral("cmd_printacessorio"));
+    ASSERT_TRUE(button && button->isVisible());
+
+    bool queued = false;
+    // Inside the drawing of the first label: a second click on the button, and the space bar
+    // on it (it has the focus after the first click).
+    d.chosen.setFontRealiser([&](double points) {
+        if (counted.running && !queued) {
+            queued = true;
+            QWindow* w = window->windowHandle();
+            const QPointF at = button->mapTo(window.get(), QPointF(button->rect().center()));
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(w, new QMouseEvent(t, at, w->mapToGlobal(at), Qt::LeftButton,
+                                                               t == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                             : Qt::NoButton,
+                                                               Qt::NoModifier));
+            for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(w, new QKeyEvent(t, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+        }
+        return points;
+    });
+    XPresses presses;
+    xdotool(clickArguments(button));
+    EXPECT_TRUE(waitFor([&] { return counted.entered >= 1 && !counted.running; }, 120000));
+    settle(presses);
+    EXPECT_TRUE(queued);
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_EQ(counted.entered, 1);
+    EXPECT_EQ(d.chosen.documents().size(), 1u);
     EXPECT_EQ(d.tw.messages.texts(), QStringList{});
 }
 
