@@ -1,8 +1,9 @@
 // Print runs in a real window: a second click and a key press made while a run waits for the
-// print server or the QR generator start no second run and print no second job; a window closed
-// during a run closes when it has ended (run under ASan, a dialog freed mid-run shows); and at
-// start-up with a print server that does not answer the window shows while it is waited for,
-// and the operator is told once.
+// print server or the QR generator, or while it draws, start no second run and print no second
+// job, and made while an order load waits for the settings folder's lock, start no print; a
+// window closed during a run closes when it has ended (run under ASan, a dialog freed mid-run
+// shows); and at start-up with a print server that does not answer the window shows while it is
+// waited for, and the operator is told once.
 #include "app/frmpadrao.h"
 #include "app/startup.h"
 #include "app/wiring.h"
@@ -18,6 +19,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -25,6 +28,9 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <memory>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -144,6 +150,111 @@ TEST(RunsBesideTheWindow, InputDuringASlowQrGeneratorStartsNoSecondRun)
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(d.chosen.documents().size(), 1u);
     EXPECT_EQ(d.java.calls().size(), 1);
+    EXPECT_EQ(d.tw.messages.texts(), QStringList{});
+}
+
+TEST(RunsBesideTheWindow, InputWhileARunDrawsStartsNoSecondRun)
+{
+    // A run that never waits (a printer that takes its document at once): the window's thread
+    // reads no input until the run ends, so the run's end is where that input has to go. What
+    // the window system handed over meanwhile waits in the window's queue, as these do.
+    PrintDesk d;
+    d.twoSizes(PrintDesk::kFrente);
+    auto window = std::make_unique<FrmPadrao>(d.p, MainWindowEvents{});
+    window->events().cmd_printacessorio_Click = [](Program& p) { cmd_printacessorio_Click(p); };
+    CountedPrint counted;
+    counted.wrap(*window);
+    window->show();
+    ASSERT_TRUE(activate(window.get()));
+    auto* button = window->findChild<QPushButton*>(QStringLiteral("cmd_printacessorio"));
+    ASSERT_TRUE(button && button->isVisible());
+
+    bool queued = false;
+    // Inside the drawing of the first label: a second click on the button, and the space bar
+    // on it (it has the focus after the first click).
+    d.chosen.setFontRealiser([&](double points) {
+        if (counted.running && !queued) {
+            queued = true;
+            QWindow* w = window->windowHandle();
+            const QPointF at = button->mapTo(window.get(), QPointF(button->rect().center()));
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(w, new QMouseEvent(t, at, w->mapToGlobal(at), Qt::LeftButton,
+                                                               t == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                             : Qt::NoButton,
+                                                               Qt::NoModifier));
+            for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(w, new QKeyEvent(t, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+        }
+        return points;
+    });
+    XPresses presses;
+    xdotool(clickArguments(button));
+    EXPECT_TRUE(waitFor([&] { return counted.entered >= 1 && !counted.running; }, 120000));
+    settle(presses);
+    EXPECT_TRUE(queued);
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_EQ(counted.entered, 1);
+    EXPECT_EQ(d.chosen.documents().size(), 1u);
+    EXPECT_EQ(d.tw.messages.texts(), QStringList{});
+}
+
+TEST(RunsBesideTheWindow, InputDuringAWaitForTheSettingsLockStartsNothing)
+{
+    // An order load remembers its number in the settings file, and waits for the folder's lock
+    // while another program holds it.
+    PrintDesk d;
+    d.twoSizes(PrintDesk::kFrente);
+    SetupDialogs dialogs(d.p);
+    auto window = std::make_unique<FrmPadrao>(d.p, MainWindowEvents{});
+    dialogs.setParent(window.get());
+    window->events() = programEvents(dialogs);
+    CountedPrint counted;
+    counted.wrap(*window);
+    std::atomic<bool> loading{false};
+    std::atomic<int> loads{0};
+    MainWindowEvents::KeyHandler typed = window->events().txtarquivo_KeyPress;
+    window->events().txtarquivo_KeyPress = [&, typed](Program& p, int16_t& keyAscii) {
+        const bool enter = keyAscii == 13;
+        loading = enter;
+        typed(p, keyAscii);
+        if (enter)
+            ++loads;
+        loading = false;
+    };
+    window->show();
+    ASSERT_TRUE(activate(window.get()));
+    auto* pedido = window->findChild<QWidget*>(QStringLiteral("txtarquivo"));
+    auto* button = window->findChild<QPushButton*>(QStringLiteral("cmd_printacessorio"));
+    ASSERT_TRUE(pedido && button && button->isVisible());
+    XPresses presses;
+    click(pedido);
+    settle(presses);
+    ASSERT_TRUE(pedido->hasFocus());
+    // The file forgets the number, so the load has something to write.
+    d.margins(QStringLiteral("Mx4045_1=0\r\n"));
+
+    // Another open of the folder: its lock keeps this process's own saves out as any other
+    // program's does. Let go from the input thread once the input has been read (or plainly
+    // will not be).
+    const int holder = ::open(QFile::encodeName(d.tw.folder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    bool readInTime = false;
+    {
+        InputDuringRun during([&] { return loading.load(); },
+                              {clickArguments(button), {QStringLiteral("key"), QStringLiteral("alt+i")}}, 2,
+                              [holder] { ::close(holder); });
+        key(QStringLiteral("Return"));
+        EXPECT_TRUE(waitFor([&] { return loads >= 1 && !loading; }, 120000));
+        readInTime = during.readInTime();
+    }
+    settle(presses);
+    EXPECT_TRUE(readInTime) << "the window's thread did not read its input while the load waited for the lock";
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(counted.entered, 0) << "input made during the wait started a print after it";
+    EXPECT_EQ(d.tw.profile.readWhole(d.tw.path(QStringLiteral("Pendrova.ini")), QStringLiteral("Config"),
+                                QStringLiteral("arquivo"), QString()),
+              QStringLiteral("780001"));
     EXPECT_EQ(d.tw.messages.texts(), QStringList{});
 }
 
