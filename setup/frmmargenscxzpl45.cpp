@@ -58,7 +58,7 @@ void FrmMargensCxZPL45::testPrint()
         if (vb::Trim(f.txtpreco.text).isEmpty())
             f.txtpreco.text = QStringLiteral("0,00");
         // One full row, whatever the cell's quantity.
-        layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
+        layoutCall(unprinted, sizeLabel(f.Label7[i].caption), f.lblbarra.caption, [&] {
             Imprime_40_45_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text), vb::Trim(f.txtcor.text),
                             vb::Right(f.txtcodigo.text, 3), QString(f.lblmaster.caption), QString(f.lblbarra.caption),
                             QString(f.Label7[i].caption), QString(f.txtpreco.text), 2, vb::Trim(f.txtpromocao.text),

@@ -32,7 +32,9 @@ void FrmMargensOcultaZPL2::testPrint()
     Globals& g = p_.g;
     if (!testemargens::readyToPrint(p_, *this))
         return;
-    if (f.cmbtipo.text == QStringLiteral("Oculta") && !testemargens::anySizeFilled(p_))
+    // The type is read now, not when the dialog opened; one full row either way.
+    const bool oculta = f.cmbtipo.text == QStringLiteral("Oculta");
+    if (oculta && !testemargens::anySizeFilled(p_))
         return;
 
     g.coluna_etiqueta = 1;
@@ -44,21 +46,21 @@ void FrmMargensOcultaZPL2::testPrint()
         return;
     g.coluna_etiqueta = 1;
 
-    // The type is read now, not when the dialog opened; one full row either way.
     UnprintedLabels& unprinted = run.unprinted();
-    if (f.cmbtipo.text == QStringLiteral("Oculta")) {
+    const QString item = QStringLiteral("item ") + vb::Trim(f.txtcodigo.text);
+    if (oculta) {
         const int i = testemargens::firstPrintableSize(p_, unprinted);
         if (i >= 0)
-            layoutCall(unprinted, QStringLiteral("tamanho ") + vb::Trim(f.Label7[i].caption), f.lblbarra.caption, [&] {
+            layoutCall(unprinted, sizeLabel(f.Label7[i].caption), f.lblbarra.caption, [&] {
                 Imprime_Oculta_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text),
                                        vb::Right(f.txtcodigo.text, 3), QString(f.lblmaster.caption),
                                        QString(f.lblbarra.caption), QString(f.Label7[i].caption), 2,
                                        vb::Trim(f.txtcor.text));
             });
     } else if (vb::Trim(f.lblbarra.caption).isEmpty()) {
-        unprinted.append({QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), QString(), printrun::why::noItemEan()});
+        unprinted.append({item, QString(), why::noItemEan()});
     } else {
-        layoutCall(unprinted, QStringLiteral("item ") + vb::Trim(f.txtcodigo.text), f.lblbarra.caption, [&] {
+        layoutCall(unprinted, item, f.lblbarra.caption, [&] {
             Imprime_Acessorio_40_20_2(p_, g.codigo_marca, vb::Trim(f.txtdescricao.text) + u' ' + vb::Trim(f.txtcor.text),
                                       vb::Right(f.txtcodigo.text, 3), QString(f.txtcodigo.text),
                                       QString(f.lblbarra.caption), QString(f.TXTPARES.text), QString(f.txtpreco.text),

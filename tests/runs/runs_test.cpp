@@ -53,6 +53,16 @@ struct CountedPrint {
     }
 };
 
+// A main window with only the print command wired, counted, on show.
+std::unique_ptr<FrmPadrao> shownPrintWindow(Program& program, CountedPrint& counted)
+{
+    auto window = std::make_unique<FrmPadrao>(program, MainWindowEvents{});
+    window->events().cmd_printacessorio_Click = [](Program& p) { cmd_printacessorio_Click(p); };
+    counted.wrap(*window);
+    window->show();
+    return window;
+}
+
 QStringList clickArguments(const QWidget* w)
 {
     const QPoint p = w->mapToGlobal(w->rect().center());
@@ -134,11 +144,8 @@ TEST(RunsBesideTheWindow, InputDuringASlowQrGeneratorStartsNoSecondRun)
                 FakeJava::writesAll());
     d.cartonOrder();
     d.volumes(QStringLiteral("1"), QStringLiteral("1"));
-    auto window = std::make_unique<FrmPadrao>(d.p, MainWindowEvents{});
-    window->events().cmd_printacessorio_Click = [](Program& p) { cmd_printacessorio_Click(p); };
     CountedPrint counted;
-    counted.wrap(*window);
-    window->show();
+    auto window = shownPrintWindow(d.p, counted);
     ASSERT_TRUE(activate(window.get()));
 
     const QString started = d.tw.path(QStringLiteral("started")), release = d.tw.path(QStringLiteral("release"));
@@ -160,11 +167,8 @@ TEST(RunsBesideTheWindow, InputWhileARunDrawsStartsNoSecondRun)
     // the window system handed over meanwhile waits in the window's queue, as these do.
     PrintDesk d;
     d.twoSizes(PrintDesk::kFrente);
-    auto window = std::make_unique<FrmPadrao>(d.p, MainWindowEvents{});
-    window->events().cmd_printacessorio_Click = [](Program& p) { cmd_printacessorio_Click(p); };
     CountedPrint counted;
-    counted.wrap(*window);
-    window->show();
+    auto window = shownPrintWindow(d.p, counted);
     ASSERT_TRUE(activate(window.get()));
     auto* button = window->findChild<QPushButton*>(QStringLiteral("cmd_printacessorio"));
     ASSERT_TRUE(button && button->isVisible());
