@@ -35,7 +35,7 @@ void FrmMargensCxZPL45::testPrint()
         return;
     g.coluna_etiqueta = 1;
     // The main window may have moved to another label type since the dialog opened.
-    if (!testemargens::windowShowsType(p_, QStringLiteral("Frente de Caixa")))
+    if (!testemargens::windowShowsType(p_, {QStringLiteral("Frente de Caixa")}))
         return;
     if (!logosPresent(p_))
         return;

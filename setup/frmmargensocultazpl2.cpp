@@ -30,7 +30,8 @@ void FrmMargensOcultaZPL2::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::readyToPrint(p_, *this))
+    if (!testemargens::readyToPrint(p_, *this) ||
+        !testemargens::windowShowsType(p_, {QStringLiteral("Oculta"), QStringLiteral("Acessório")}))
         return;
     // The type is read now, not when the dialog opened; one full row either way.
     const bool oculta = f.cmbtipo.text == QStringLiteral("Oculta");

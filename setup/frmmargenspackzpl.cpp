@@ -28,7 +28,8 @@ void FrmMargensPackZPL::testPrint()
 {
     MainForm& f = p_.form;
     Globals& g = p_.g;
-    if (!testemargens::readyToPrint(p_, *this) || !corrugadoTemVolumes(p_))
+    if (!testemargens::readyToPrint(p_, *this) || !testemargens::windowShowsType(p_, {QStringLiteral("Corrugado")}) ||
+        !corrugadoTemVolumes(p_))
         return;
 
     PrintRun run(p_, {kCartonHeight},

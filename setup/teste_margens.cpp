@@ -41,12 +41,12 @@ void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<fl
     }
 }
 
-bool windowShowsType(Program& p, const QString& tipo)
+bool windowShowsType(Program& p, const QStringList& tipos)
 {
-    if (p.form.cmbtipo.text == tipo)
+    if (tipos.contains(p.form.cmbtipo.text))
         return true;
     tryStep([&] {
-        p.ws.messages.show(QStringLiteral("Esta calibragem é da etiqueta ") + tipo +
+        p.ws.messages.show(QStringLiteral("Esta calibragem é da etiqueta ") + tipos.join(QStringLiteral(" ou ")) +
                                QStringLiteral(", e a janela principal mostra o Tipo \"") + p.form.cmbtipo.text +
                                QStringLiteral("\": a Impressão de Teste não foi feita."),
                            mb::Exclamation);

@@ -4,6 +4,8 @@
 #include "labels/product/run_steps.h"
 #include "setup/margindialog.h"
 
+#include <QStringList>
+
 #include <initializer_list>
 
 // The steps the margin test prints share. Each goes on past a failure of its own, as the test
@@ -21,9 +23,9 @@ bool readyToPrint(Program& p, MarginDialog& dialog);
 // variable as it was.
 void marginsFromBoxes(Program& p, MarginDialog& dialog, std::initializer_list<float Globals::*> variables);
 
-// Whether the main window still shows the label type this dialog calibrates; if not, says so,
-// since the dialog may have been opened for another type.
-bool windowShowsType(Program& p, const QString& tipo);
+// Whether the main window still shows one of the label types this dialog calibrates; if not,
+// says so, since the window may have moved to another type after the dialog opened.
+bool windowShowsType(Program& p, const QStringList& tipos);
 
 // Whether any size cell of the grid holds a quantity; if none does, says there is nothing to test.
 bool anySizeFilled(Program& p);

@@ -146,6 +146,49 @@ TEST_F(TestePrint, BoxFrontStopsWhenTheWindowLeftItsTypeOrLacksALogo)
     }
 }
 
+// A dialog left open while the main window moved to another type prints nothing and says so:
+// its layout would print the window's item as a label of another kind, or a carton left behind.
+TEST_F(TestePrint, ADialogOfAnotherTypeThanTheWindowsSaysSoAndPrintsNothing)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CalibraDesk&)> load;
+        std::function<std::unique_ptr<MarginDialog>(Program&)> make;
+        QStringList boxes;
+        QString calibrates, shown;
+    };
+    const auto frente = [](CalibraDesk& d) { d.boxFrontOrder(kFrente, {{"1", "38", "789123456780", "4501237038"}}); };
+    const auto oculta = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensOcultaZPL2(prog)); };
+    const auto pack = [](Program& prog) { return std::unique_ptr<MarginDialog>(new FrmMargensPackZPL(prog)); };
+    const Case cases[] = {
+        {"hidden dialog, box-front item", frente, oculta, {"3", "45", "3"}, "Oculta ou Acessório", kFrente},
+        {"hidden dialog, carton", [](CalibraDesk& d) { d.cartonOrder(); }, oculta, {"3", "45", "3"},
+         "Oculta ou Acessório", QStringLiteral("Corrugado")},
+        {"pack dialog, box-front item after a carton",
+         [&](CalibraDesk& d) {
+             d.cartonOrder();
+             frente(d);
+         },
+         pack, {"3", "3"}, "Corrugado", kFrente},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalibraDesk desk;
+        c.load(desk);
+        auto d = c.make(desk.p);
+        d->Form_Load();
+        for (int i = 0; i < c.boxes.size(); ++i)
+            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        desk.tw.messages.clear();
+        d->cmd_teste_Click();
+        EXPECT_TRUE(desk.nothingPrinted());
+        EXPECT_EQ(desk.tw.messages.texts(),
+                  QStringList{QStringLiteral("Esta calibragem é da etiqueta ") + c.calibrates +
+                              QStringLiteral(", e a janela principal mostra o Tipo \"") + c.shown +
+                              QStringLiteral("\": a Impressão de Teste não foi feita.")});
+    }
+}
+
 TEST_F(TestePrint, BoxFrontWithoutADescriptionSaysSoAndPrints)
 {
     // An item without a description still finds its codes: the order line has none either.
