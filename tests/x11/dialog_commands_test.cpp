@@ -234,6 +234,41 @@ TEST_P(TypedNumberTestPrint, PrintsTheOrderTheWindowShows)
 INSTANTIATE_TEST_SUITE_P(Dialogs, TypedNumberTestPrint, ::testing::ValuesIn(kTestPrints),
                          [](const ::testing::TestParamInfo<TestPrintCase>& info) { return std::string(info.param.name); });
 
+// The pack dialog left open while the main window moves to a box-front order, typed and not
+// left: the test print loads that order first, then tells that it calibrates cartons, and prints
+// no carton left behind under the new number.
+TEST_F(DialogCommands, ATestPrintOfAnotherTypeThanTheWindowsIsToldAndPrintsNothing)
+{
+    loadOrder(QStringLiteral("Corrugado"), QStringLiteral("1400070002"));
+    if (HasFatalFailure())
+        return;
+    click(child<QPushButton>(QStringLiteral("cmd_calibra")));
+    ASSERT_TRUE(waitFor([&] { return dialogs->margin(SetupDialogs::kPack) != nullptr; }, kSlow));
+    QPointer<MarginDialogView> view = dialogs->margin(SetupDialogs::kPack);
+    ASSERT_TRUE(waitFor([&] { return isActive(view); }, kSlow));
+
+    // "Tipo" moved by keys to "Frente de Caixa", then a box-front order typed and confirmed.
+    typeInOrderField(QStringLiteral("1400070002"));
+    key(QStringLiteral("Tab"));
+    auto* type = child<QComboBox>(QStringLiteral("cmbtipo"));
+    ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == type; }, kSlow));
+    key(QStringLiteral("Home"));
+    ASSERT_TRUE(waitFor([&] { return t.form.cmbtipo.text == QStringLiteral("Frente de Caixa"); }, kSlow));
+    typeInOrderField(QStringLiteral("1400050831"));
+    key(QStringLiteral("Return"));
+    ASSERT_TRUE(waitFor([&] { return t.form.txtdescricao.text == QStringLiteral("SAPATO SOCIAL COURO"); }, kSlow))
+        << qPrintable(t.form.txtdescricao.text);
+    t.messages.clear();  // the carton's number, looked up as a box-front order, is not found
+    ASSERT_TRUE(view);
+    click(view->findChild<QPushButton*>(QStringLiteral("cmd_teste")));
+    ASSERT_TRUE(waitFor([&] { return !t.messages.shown().empty(); }, 30000));
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{QStringLiteral("Esta calibragem é da etiqueta Corrugado, e a janela principal mostra o Tipo "
+                                         "\"Frente de Caixa\": a Impressão de Teste não foi feita.")});
+    EXPECT_EQ(t.form.txtarquivo.text, QStringLiteral("1400050831"));
+    EXPECT_TRUE(printers.writtenFiles().isEmpty());
+}
+
 // The saves: the typed order is loaded before the dialog writes and closes, whether the button
 // is clicked or pressed by its access key.
 TEST_F(DialogCommands, TheSavesLoadTheTypedOrderFirst)
