@@ -46,6 +46,18 @@ void clickTestOfType(CalibraDesk& d, const QString& tipo)
         clickTest<FrmMargensOcultaZPL2>(d);
 }
 
+// A dialog made on the desk and opened, its boxes typed in box order.
+std::unique_ptr<MarginDialog> opened(CalibraDesk& desk,
+                                     const std::function<std::unique_ptr<MarginDialog>(Program&)>& make,
+                                     const QStringList& boxes)
+{
+    auto d = make(desk.p);
+    d->Form_Load();
+    for (int i = 0; i < boxes.size(); ++i)
+        d->boxes()[static_cast<size_t>(i)].box.text = boxes[i];
+    return d;
+}
+
 struct TestePrint : ::testing::Test, CalibraDesk {
     // Opens the dialog and types the boxes, in box order.
     template <class Dialog>
@@ -175,10 +187,7 @@ TEST_F(TestePrint, ADialogOfAnotherTypeThanTheWindowsSaysSoAndPrintsNothing)
         SCOPED_TRACE(c.name);
         CalibraDesk desk;
         c.load(desk);
-        auto d = c.make(desk.p);
-        d->Form_Load();
-        for (int i = 0; i < c.boxes.size(); ++i)
-            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        auto d = opened(desk, c.make, c.boxes);
         desk.tw.messages.clear();
         d->cmd_teste_Click();
         EXPECT_TRUE(desk.nothingPrinted());
@@ -350,10 +359,7 @@ TEST_F(TestePrint, ABlankBoxStopsTheTestWithTheFocusOnTheFirstBlankOne)
         SCOPED_TRACE(c.name);
         tw.messages.clear();
         g.margem_caixa_col2 = g.margem_oculta_col1 = g.margem_pack_y = -1;
-        auto d = c.make(p);
-        d->Form_Load();
-        for (int i = 0; i < c.boxes.size(); ++i)
-            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        auto d = opened(*this, c.make, c.boxes);
         d->cmd_teste_Click();
         EXPECT_EQ(tw.messages.texts(), QStringList{QStringLiteral("Informe a Margem...")});
         ASSERT_NE(d->focusRequest, nullptr);
@@ -403,10 +409,7 @@ TEST_F(TestePrint, AMarginThatIsNoNumberIsNamedAndStopsTheTestAndTheSave)
         desk.g.margem_oculta_col1 = desk.g.margem_oculta_col2 = desk.g.margem_oculta_topo = -7;
         desk.g.margem_pack_x = desk.g.margem_pack_y = -7;
         const QByteArray before = desk.settingsFile();
-        auto d = c.make(desk.p);
-        d->Form_Load();
-        for (int i = 0; i < c.boxes.size(); ++i)
-            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        auto d = opened(desk, c.make, c.boxes);
         const QString told = QStringLiteral("A margem ") + c.named + QStringLiteral(" não é um número: \"") + c.text +
                              QStringLiteral("\".\nInforme a Margem em milímetros, com vírgula decimal (por exemplo 2,5).");
 
@@ -468,10 +471,7 @@ TEST_F(TestePrint, NoTestPrintWhileTheWindowShowsNoLoadedOrder)
         SCOPED_TRACE(c.name);
         CalibraDesk desk;
         c.load(desk);
-        auto d = c.make(desk.p);
-        d->Form_Load();
-        for (int i = 0; i < c.boxes.size(); ++i)
-            d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+        auto d = opened(desk, c.make, c.boxes);
         // Only the two header lines under the new number.
         desk.order(desk.f.cmbtipo.text, QStringLiteral("790009"), c.word,
                    {QStringLiteral("MERVALK;PEDIDO 790009"), QStringLiteral("QTDE;COR")});
@@ -665,10 +665,7 @@ TEST(TestePrintFailure, EveryTestPrintReportsAPrinterThatLostTheDocument)
             CalibraDesk desk;
             c.load(desk);
             desk.chosen.setFailure(QStringLiteral("a fila de impressão não está aceitando trabalhos"), page);
-            auto d = c.make(desk.p);
-            d->Form_Load();
-            for (int i = 0; i < c.boxes.size(); ++i)
-                d->boxes()[static_cast<size_t>(i)].box.text = c.boxes[i];
+            auto d = opened(desk, c.make, c.boxes);
             d->cmd_teste_Click();
 
             EXPECT_EQ(desk.tw.messages.texts(),
