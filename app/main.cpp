@@ -13,6 +13,7 @@
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
 #include "platform/rawsender.h"
+#include "platform/runtimefolder.h"
 #include "platform/screen.h"
 #include "setup/qtfolderpicker.h"
 #include "setup/setupdialogs.h"
@@ -22,6 +23,7 @@
 int main(int argc, char** argv)
 {
     keepHeapWarm();
+    provideRuntimeFolder();
     QApplication application(argc, argv);
     language::installQtTranslations();
     installFontSubstitutes();

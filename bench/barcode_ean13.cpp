@@ -1,4 +1,5 @@
 #include "barcode/ean13.h"
+#include "platform/runtimefolder.h"
 
 #include <QGuiApplication>
 #include "bench/heap.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
 {
     heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
+#include "platform/runtimefolder.h"
 #include "platform/screen.h"
 
 #include <QFile>
@@ -220,6 +221,7 @@ int main(int argc, char** argv)
 {
     heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QApplication app(argc, argv);
     installFontSubstitutes();
     benchmark::Initialize(&argc, argv);

@@ -3,6 +3,7 @@
 #include "orders/carrega_gradeFc.h"
 #include "orders/carrega_pedido.h"
 #include "orders/ret_codcomplemento.h"
+#include "platform/runtimefolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv)
 {
     heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

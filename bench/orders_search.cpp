@@ -1,6 +1,7 @@
 #include "bench/heap.h"
 #include "bench/orders_fixture.h"
 #include "orders/carrega_pedido.h"
+#include "platform/runtimefolder.h"
 #include "platform/vb.h"
 
 #include <QDir>
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
 {
     heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

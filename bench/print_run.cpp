@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
+#include "platform/runtimefolder.h"
 #include "platform/screen.h"
 
 #include <QDir>
@@ -124,6 +125,7 @@ int main(int argc, char** argv)
 {
     heapAsTheProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
     benchmark::Initialize(&argc, argv);

@@ -1,4 +1,5 @@
 #include "platform/language.h"
+#include "platform/runtimefolder.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    provideRuntimeFolder();
     QApplication app(argc, argv);
     // Qt's own texts as the program shows them.
     language::installQtTranslations();

@@ -8,8 +8,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -93,7 +97,8 @@ TEST(QtTexts, FolderBrowserReadsInPortuguese)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QString lookIn, folderLabel, choose, cancel, warning;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("pedidos")));
+    QString lookIn, folderLabel, choose, cancel, warning, typeHeader, dateHeader, type, date;
     QStringList warningButtons;
     QString chosen = QStringLiteral("not run");
     whileShown(
@@ -121,6 +126,23 @@ TEST(QtTexts, FolderBrowserReadsInPortuguese)
             lookIn = browser->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
             folderLabel = browser->findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text();
             choose = buttons->button(QDialogButtonBox::Open)->text();
+            // The folder's row as the detail view shows it, once the model has read the folder.
+            const auto* view = browser->findChild<QTreeView*>(QStringLiteral("treeView"));
+            ASSERT_TRUE(view && view->model());
+            const QAbstractItemModel* rows = view->model();
+            typeHeader = rows->headerData(2, Qt::Horizontal).toString();
+            dateHeader = rows->headerData(3, Qt::Horizontal).toString();
+            QElapsedTimer waited;
+            waited.start();
+            while (type.isEmpty() && waited.elapsed() < 5000) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+                const QModelIndex root = view->rootIndex();
+                for (int r = 0; r < rows->rowCount(root); ++r)
+                    if (rows->index(r, 0, root).data().toString() == QStringLiteral("pedidos")) {
+                        type = rows->index(r, 2, root).data().toString();
+                        date = rows->index(r, 3, root).data().toString();
+                    }
+            }
             cancel = buttons->button(QDialogButtonBox::Cancel)->text();
             browser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir.filePath(QStringLiteral("sumiu")));
             // The browser takes the typed folder as Enter would: the warning comes up inside, and
@@ -132,6 +154,12 @@ TEST(QtTexts, FolderBrowserReadsInPortuguese)
     EXPECT_EQ(folderLabel, QStringLiteral("Pasta:"));
     EXPECT_EQ(choose, QStringLiteral("Es&colher"));
     EXPECT_EQ(cancel, QStringLiteral("Cancelar"));
+    EXPECT_EQ(typeHeader, QStringLiteral("Tipo"));
+    EXPECT_EQ(type, QStringLiteral("Pasta"));
+    // Day, month and year in figures, whatever locale the process was started in.
+    EXPECT_EQ(dateHeader, QStringLiteral("Data de modificação"));
+    const QDateTime modified = QFileInfo(dir.filePath(QStringLiteral("pedidos"))).lastModified();
+    EXPECT_EQ(date, modified.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
     EXPECT_EQ(warning, QStringLiteral("sumiu\nPasta não encontrada.\nVerifique se foi indicado um nome correto para a pasta."));
     EXPECT_EQ(warningButtons, QStringList{QStringLiteral("OK")});
     EXPECT_EQ(chosen, QString());

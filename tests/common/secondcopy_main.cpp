@@ -8,6 +8,7 @@
 #include "platform/filesystem.h"
 #include "platform/profilefile.h"
 #include "platform/qtprinter.h"
+#include "platform/runtimefolder.h"
 
 #include <QGuiApplication>
 #include <csignal>
@@ -76,6 +77,7 @@ int main(int argc, char** argv)
         return save(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "imprime") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        provideRuntimeFolder();
         QGuiApplication app(argc, argv);
         installFontSubstitutes();
         return print(QString::fromLocal8Bit(argv[2]));

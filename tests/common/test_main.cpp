@@ -1,3 +1,5 @@
+#include "platform/runtimefolder.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include "orders/handlers.h"
 #include "platform/processes.h"
 #include "platform/qtprinter.h"
+#include "platform/runtimefolder.h"
 #include "settings/settings.h"
 #include "setup/frmmargenscxzpl45.h"
 #include "setup/frmmargensocultazpl2.h"
@@ -106,6 +107,7 @@ struct Printing {
 
 int main(int argc, char** argv)
 {
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: printdemos <folder>\n");

@@ -1,4 +1,5 @@
 #include "platform/language.h"
+#include "platform/runtimefolder.h"
 #include "tests/x11/xsession.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
         return 77;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
+    provideRuntimeFolder();
     int result = 1;
     {
         QApplication app(argc, argv);

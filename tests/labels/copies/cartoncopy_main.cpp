@@ -10,6 +10,7 @@
 #include "orders/carrega_pedido.h"
 #include "platform/processes.h"
 #include "platform/qtprinter.h"
+#include "platform/runtimefolder.h"
 
 #include <QGuiApplication>
 #include <csignal>
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
 
