@@ -1,8 +1,8 @@
 #include "setup/margindialogview.h"
 
 #include "platform/units.h"
-#include "setup/controlwidgets.h"
 #include "setup/taskbar.h"
+#include "widgets/controlwidgets.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
