@@ -13,7 +13,7 @@ mapfile -t order < <(sed -n 's/^add_subdirectory(\([a-z_]*\)).*/\1/p' CMakeLists
 # target_link_libraries(...) calls, the calls joined onto one line first.
 links() {
   tr '\n' ' ' <"$1/CMakeLists.txt" |
-    grep -oE "(etiquetas_library|target_link_libraries)\($1 [^)]*\)" | tr '() ' '\n\n\n' | sort -u
+    grep -oE "(etiquetas_library|target_link_libraries)\($1 [^)]*\)" | tr -s '() ' '\n' | sort -u
 }
 
 failed=0
