@@ -1,6 +1,7 @@
 #include "app/fieldbehaviour.h"
 
 #include "form/grid.h"
+#include "form/selection.h"
 #include "settings/fields.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "app/windowcommands.h"
 #include "platform/errors.h"
 #include "platform/units.h"
-#include "setup/controlwidgets.h"
+#include "widgets/controlwidgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

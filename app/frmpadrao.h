@@ -31,8 +31,8 @@ public:
     // waits for the print server.
     void start();
     // Shows the model. The window calls it after every handler; code that changes the model
-    // outside the window's events (a dialog it owns, by this name) calls it too.
-    Q_INVOKABLE void refresh();
+    // outside the window's events (a dialog it owns) calls it too.
+    void refresh();
     // A dialog's command that prints or saves: the control being edited loses the focus for the
     // handlers (its lost-focus handler runs now, not when the window is next left), and gains it
     // again when the window is active again.

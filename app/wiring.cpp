@@ -22,6 +22,10 @@ MainWindowEvents programEvents(SetupDialogs& dialogs)
     e.cmd_printacessorio_Click = [&dialogs](Program& p) { cmd_printacessorio_Click(p, dialogs.closer()); };
     e.cmd_calibra_Click = [&dialogs](Program& p) { cmd_calibra_Click(p, dialogs); };
     e.cmd_parametro_Click = [&dialogs](Program&) { cmd_parametro_Click(dialogs); };
+    dialogs.setAfterMarginCommand([](QWidget* owner) {
+        if (auto* window = qobject_cast<FrmPadrao*>(owner))
+            window->refresh();
+    });
     return e;
 }
 

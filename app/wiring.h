@@ -8,7 +8,8 @@ class QtMessages;
 class SetupDialogs;
 
 // The program's handlers behind the main window's events: the order loaders, the print command,
-// the calibration and printer-parameters commands, and the closing of the margin dialogs.
+// the calibration and printer-parameters commands, and the closing of the margin dialogs. The
+// margin dialogs' commands have the main window they belong to show its fields again.
 MainWindowEvents programEvents(SetupDialogs& dialogs);
 
 // Message boxes over the main window: it owns a box when no window of the program is active, and

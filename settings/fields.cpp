@@ -47,9 +47,3 @@ int16_t so_decimal(int16_t tecla)
         return 0;
     return tecla == key::Point ? key::Comma : tecla;
 }
-
-void seleciona(TextBox& box)
-{
-    box.selStart = 0;
-    box.selLength = vb::Len(vb::Trim(box.text));
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "form/controls.h"
 #include "platform/keystrokes.h"
 
 #include <cstdint>
@@ -30,7 +29,3 @@ int16_t Mais(int16_t tecla);
 int16_t so_inteiro(int16_t tecla);
 // Digits, Backspace, ",", "-" and "." pass; "." arrives as ",".
 int16_t so_decimal(int16_t tecla);
-
-// Selects the text from its start over as many characters as the trimmed text has.
-void seleciona(TextBox& box);
-inline void seleciona_texto(TextBox& box) { seleciona(box); }

@@ -2,9 +2,9 @@
 
 #include "platform/errors.h"
 #include "platform/units.h"
-#include "setup/controlwidgets.h"
 #include "setup/margindialogview.h"
 #include "setup/taskbar.h"
+#include "widgets/controlwidgets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #include "setup/margindialog.h"
 
+#include "form/selection.h"
 #include "platform/errors.h"
 #include "platform/vb.h"
 #include "settings/fields.h"

@@ -1,8 +1,8 @@
 #include "setup/margindialogview.h"
 
 #include "platform/units.h"
-#include "setup/controlwidgets.h"
 #include "setup/taskbar.h"
+#include "widgets/controlwidgets.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -137,10 +137,8 @@ void MarginDialogView::run(void (MarginDialog::*handler)())
             return;
     }
     (model_.get()->*handler)();
-    // A test print changes the main window's fields too (a blank price becomes "0,00"); the
-    // window it belongs to shows them again.
-    if (QWidget* owner = parentWidget(); owner && owner->metaObject()->indexOfMethod("refresh()") >= 0)
-        QMetaObject::invokeMethod(owner, "refresh", Qt::DirectConnection);
+    if (afterCommand_)
+        afterCommand_();
     if (!model_->isOpen()) {
         close();
         return;

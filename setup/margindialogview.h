@@ -29,6 +29,9 @@ public:
     void open();
     // Runs before "&Gravar Margens" and "&Impressão de Teste", however they are pressed.
     void setBeforeCommand(std::function<void()> before) { beforeCommand_ = std::move(before); }
+    // Runs after each of its commands: a test print changes the main window's fields too (a blank
+    // price becomes "0,00"), and the window shows them again.
+    void setAfterCommand(std::function<void()> after) { afterCommand_ = std::move(after); }
 
     static QString objectNameOf(const QString& name, int index);
 
@@ -43,6 +46,7 @@ private:
     std::unique_ptr<MarginDialog> model_;
     std::vector<class MarginEdit*> edits_;
     std::function<void()> beforeCommand_;
+    std::function<void()> afterCommand_;
 };
 
 // A margin box: the model's key filter on typed characters, its selection on entry and its

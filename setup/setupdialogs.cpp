@@ -58,6 +58,10 @@ void SetupDialogs::openMargin(const QString& name)
         model = std::make_unique<FrmMargensPackZPL>(p_);
     *view = new MarginDialogView(std::move(model), parent_.data());
     (*view)->setBeforeCommand([this] { leaveMainField(); });
+    (*view)->setAfterCommand([this, dialog = view->data()] {
+        if (afterMarginCommand_)
+            afterMarginCommand_(dialog->parentWidget());
+    });
     (*view)->setObjectName(name);
     (*view)->open();
 }

@@ -21,6 +21,9 @@ public:
     ~SetupDialogs();
     // The window the margin dialogs opened from now on belong to; it may be made after the host.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Runs after each command of a margin dialog, given the window the dialog belongs to, which
+    // shows what the command changed of its fields.
+    void setAfterMarginCommand(std::function<void(QWidget* owner)> after) { afterMarginCommand_ = std::move(after); }
     SetupDialogs(const SetupDialogs&) = delete;
     SetupDialogs& operator=(const SetupDialogs&) = delete;
 
@@ -50,6 +53,7 @@ private:
 
     Program& p_;
     QPointer<QWidget> parent_;
+    std::function<void(QWidget* owner)> afterMarginCommand_;
     QPointer<MarginDialogView> oculta_, caixa_, pack_;
     QPointer<FrmParametroImpressoraView> parametros_;
 };

@@ -1,5 +1,6 @@
 // The keyboard helpers and the size-grid procedures, as tables.
 #include "form/grid.h"
+#include "form/selection.h"
 #include "platform/errors.h"
 #include "settings/fields.h"
 

@@ -1,4 +1,5 @@
 #include "form/grid.h"
+#include "form/selection.h"
 #include "settings/fields.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "setup/controlwidgets.h"
+#include "widgets/controlwidgets.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
