@@ -3,10 +3,8 @@
 #include "platform/besidethewindow.h"
 #include "platform/filesystem.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -78,26 +76,34 @@ void FileInWriting::release()
 
 void removeUnheldFiles(const QString& folder, const QString& pattern)
 {
-    const QDir dir(folder);
-    for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!FileSystem::matches(e, pattern))
+    // Each name is opened by the very bytes the folder holds, whatever Qt would spell them as.
+    const QByteArray dirName = FileSystem::encodeName(folder);
+    DIR* dir = ::opendir(dirName.constData());
+    if (!dir)
+        return;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..")
             continue;
-        const QByteArray path = QFile::encodeName(dir.filePath(e));
+        if (!FileSystem::matches(FileSystem::nameText(FileSystem::decodeName(name)), pattern))
+            continue;
+        const QByteArray path = dirName + '/' + name;
         const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
         // Held: a running write's. Without locks nothing can be told, so nothing is removed.
         struct stat opened {}, named {};
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        if (::fstat(fd, &opened) == 0 && !S_ISDIR(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             ::lstat(path.constData(), &named) == 0 && sameFile(opened, named))
             ::unlink(path.constData());  // still the file that was found, not one renamed over it
         ::close(fd);
     }
+    ::closedir(dir);
 }
 
 FolderLock::FolderLock(const QString& folder, std::chrono::milliseconds wait)
 {
-    fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    fd_ = ::open(FileSystem::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
     int error = EWOULDBLOCK;

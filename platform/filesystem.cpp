@@ -5,13 +5,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QList>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -273,16 +273,69 @@ bool FileSystem::folderExists(const QString& path) const
 bool FileSystem::createFolder(const QString& path) const
 {
     const QString real = resolve(path);
-    if (QFileInfo(real).isDir())
+    if (isFolder(real))
         return true;
     // Like the workstation's MkDir: only the last part is made.
-    return QDir().mkdir(real);
+    return ::mkdir(encodeName(real).constData(), 0777) == 0;
 }
 
 bool FileSystem::deleteFile(const QString& path) const
 {
     const QString real = resolve(path);
-    return QFileInfo(real).isFile() && QFile::remove(real);
+    return isFile(real) && ::unlink(encodeName(real).constData()) == 0;
+}
+
+bool FileSystem::isThere(const QString& realPath)
+{
+    struct stat st;
+    return ::stat(encodeName(realPath).constData(), &st) == 0;
+}
+
+bool FileSystem::isFile(const QString& realPath)
+{
+    struct stat st;
+    return ::stat(encodeName(realPath).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FileSystem::isFolder(const QString& realPath)
+{
+    struct stat st;
+    return ::stat(encodeName(realPath).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString FileSystem::folderOf(const QString& realPath)
+{
+    const qsizetype slash = realPath.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : realPath.left(slash);
+}
+
+namespace {
+
+bool madeOrThere(const QByteArray& path)
+{
+    struct stat st;
+    return ::mkdir(path.constData(), 0777) == 0 ||
+           (errno == EEXIST && ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
+bool makeFoldersOf(const QByteArray& path)
+{
+    if (madeOrThere(path))
+        return true;
+    // The raw bytes of a name are all above ASCII, so a "/" always separates folders.
+    const qsizetype slash = path.lastIndexOf('/');
+    if (errno != ENOENT || slash <= 0 || !makeFoldersOf(path.left(slash)))
+        return false;
+    return madeOrThere(path);
+}
+
+}  // namespace
+
+bool FileSystem::makeFolders(const QString& realPath)
+{
+    return makeFoldersOf(encodeName(stripTrailingSeparator(QDir::cleanPath(realPath))));
 }
 
 namespace {
@@ -402,10 +455,12 @@ QStringList FileSystem::list(const QString& folder, const QString& pattern) cons
     return out;
 }
 
-std::optional<QByteArray> FileSystem::readBytes(const QString& path) const
+namespace {
+
+// whole: nothing either when a read fails part-way; otherwise what was read until then.
+std::optional<QByteArray> readByName(const QString& realPath, bool whole)
 {
-    // Opened by the name's own bytes, which Qt's file names cannot always spell.
-    const int fd = ::open(encodeName(resolve(path)).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(FileSystem::encodeName(realPath).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat st;
@@ -416,12 +471,21 @@ std::optional<QByteArray> FileSystem::readBytes(const QString& path) const
     std::optional<QByteArray> bytes;
     {
         QFile f;
-        if (f.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        if (f.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
             bytes = f.readAll();
+            if (whole && f.error() != QFileDevice::NoError)
+                bytes.reset();
+        }
     }
     ::close(fd);
     return bytes;
 }
+
+}  // namespace
+
+std::optional<QByteArray> FileSystem::readBytes(const QString& path) const { return readByName(resolve(path), false); }
+
+std::optional<QByteArray> FileSystem::readFile(const QString& realPath) { return readByName(realPath, true); }
 
 std::optional<QStringList> FileSystem::readLines(const QString& path) const
 {
@@ -485,24 +549,27 @@ int FileSystem::writeAll(int fd, const char* data, qint64 size)
 WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes) const
 {
     QString target = resolve(path);
-    const QFileInfo info(target);
     // A link is followed: the file it names is replaced and the link stays.
-    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
-        target = info.canonicalFilePath();
+    struct stat link {};
+    if (::lstat(encodeName(target).constData(), &link) == 0 && S_ISLNK(link.st_mode))
+        if (char* canonical = ::realpath(encodeName(target).constData(), nullptr)) {
+            target = decodeName(canonical);
+            ::free(canonical);
+        }
     auto failed = [&](int errorNumber) { return WriteResult{target, reasonOf(errorNumber)}; };
-    if (QFileInfo(target).isDir())
+    if (isFolder(target))
         return failed(EISDIR);
-    if (!QFileInfo(QFileInfo(target).path()).isDir())
+    if (!isFolder(folderOf(target)))
         return failed(ENOENT);
 
-    const QByteArray real = QFile::encodeName(target);
+    const QByteArray real = encodeName(target);
     QByteArray temporary;
     // Marked as a running save until renamed, so that a start of another copy of the program
     // sharing the folder does not take it for a leftover.
     FileInWriting file;
     int created = EEXIST;
     for (int attempt = 0; created == EEXIST && attempt < 100; ++attempt) {
-        temporary = QFile::encodeName(target + kSaving + randomSuffix());
+        temporary = encodeName(target + kSaving + randomSuffix());
         created = file.create(temporary, 0666);
     }
     if (created != 0)
@@ -538,7 +605,7 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
     if (::rename(temporary.constData(), real.constData()) != 0) {
         const int error = errno;
         // The folder is there: what went is the new file, removed by someone else meanwhile.
-        if (error == ENOENT && QFileInfo(QFileInfo(target).path()).isDir()) {
+        if (error == ENOENT && isFolder(folderOf(target))) {
             abandon(error);
             return WriteResult{target, QStringLiteral("o arquivo temporário da gravação foi apagado por outro programa")};
         }
@@ -546,7 +613,7 @@ WriteResult FileSystem::writeBytes(const QString& path, const QByteArray& bytes)
     }
     file.release();
     // The new name on the disk as well; the file is written whatever this answers.
-    const int folder = ::open(QFile::encodeName(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(encodeName(folderOf(target)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
         ::fsync(folder);
         ::close(folder);

@@ -55,6 +55,19 @@ public:
     // Windows-1252; any other name as it is.
     static QString nameText(const QString& name);
 
+    // Every file call of the program reaches the system through encodeName: Qt's own file names
+    // spell a name that is not UTF-8 otherwise, so a listed name would name another file. These
+    // take a real path (one resolve gave); links are followed.
+    static bool isThere(const QString& realPath);
+    static bool isFile(const QString& realPath);  // a plain file
+    static bool isFolder(const QString& realPath);
+    // The folder part of a path, as text.
+    static QString folderOf(const QString& realPath);
+    // Makes a folder and every folder missing above it; true when it is there afterwards.
+    static bool makeFolders(const QString& realPath);
+    // The bytes of a file; nothing when it is a folder or cannot be read whole.
+    static std::optional<QByteArray> readFile(const QString& realPath);
+
     std::optional<QByteArray> readBytes(const QString& path) const;
     // Text lines in Windows-1252; a line ends at CR LF, CR or LF.
     std::optional<QStringList> readLines(const QString& path) const;

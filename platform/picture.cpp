@@ -1,13 +1,23 @@
 #include "platform/picture.h"
 
+#include "platform/filesystem.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
+
+#include <optional>
+#include <utility>
 
 namespace {
 double mmPerPixel(int dotsPerMeter)
 {
     return dotsPerMeter > 0 ? 1000.0 / dotsPerMeter : 25.4 / 96.0;
+}
+
+QByteArray suffixOf(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > path.lastIndexOf(u'/') ? path.mid(dot + 1).toLower().toLatin1() : QByteArray();
 }
 
 bool startsAsJpeg(const QByteArray& b)
@@ -71,7 +81,14 @@ Picture Picture::load(const QString& realPath)
     Picture p;
     if (realPath.isEmpty())
         return p;
-    p.image = QImage(realPath);
+    // Read by the name's own bytes; the reader then takes the name's ending as a hint of the
+    // format, as it would from the file.
+    std::optional<QByteArray> bytes = FileSystem::readFile(realPath);
+    if (!bytes)
+        return p;
+    QBuffer buffer(&*bytes);
+    QImageReader reader(&buffer, suffixOf(realPath));
+    p.image = reader.read();
     if (!p.image.isNull())
         p.file = realPath;
     return p;
@@ -80,12 +97,12 @@ Picture Picture::load(const QString& realPath)
 Picture Picture::loadWhole(const QString& realPath)
 {
     Picture p;
-    QFile file(realPath);
-    if (realPath.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (realPath.isEmpty())
         return p;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || (startsAsJpeg(bytes) && !jpegWhole(bytes)))
+    std::optional<QByteArray> read = FileSystem::readFile(realPath);
+    if (!read || (startsAsJpeg(*read) && !jpegWhole(*read)))
         return p;
+    QByteArray bytes = std::move(*read);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
     QImage image;

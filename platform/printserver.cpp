@@ -1,8 +1,8 @@
 #include "platform/printserver.h"
 
 #include "platform/besidethewindow.h"
+#include "platform/filesystem.h"
 
-#include <QFile>
 
 #include <cups/cups.h>
 #include <memory>
@@ -124,8 +124,8 @@ QString handOverOn(Connection& server, const QString& queue, const QString& pdfF
     count = cupsAddOption("sides", "one-sided", count, &options);
     cupsEncodeOptions2(request, count, options, IPP_TAG_JOB);
     cupsFreeOptions(count, options);
-    ipp_t* response =
-        cupsDoFileRequest(server.http(), request, resourceOf(queue).constData(), QFile::encodeName(pdfFile).constData());
+    ipp_t* response = cupsDoFileRequest(server.http(), request, resourceOf(queue).constData(),
+                                        FileSystem::encodeName(pdfFile).constData());
     const bool taken = response && cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
     const QString refused = QString::fromUtf8(cupsLastErrorString());
     ippDelete(response);

@@ -3,8 +3,6 @@
 #include "platform/codepage.h"
 #include "platform/filelocks.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <cerrno>
 #include <limits>
 #include <vector>
@@ -279,10 +277,10 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
         if (c.value && holdsLineBreak(*c.value))
             return {path, QStringLiteral("o valor de %1 contém uma quebra de linha").arg(c.key ? trimBlanksTabs(*c.key) : QString())};
     }
-    const QFileInfo info(path);
-    if (!info.dir().exists())
+    const QString folder = FileSystem::folderOf(path);
+    if (!FileSystem::isFolder(folder))
         return {path, FileSystem::reasonOf(ENOENT)};
-    if (info.isDir())
+    if (FileSystem::isFolder(path))
         return {path, FileSystem::reasonOf(EISDIR)};
     // Compared as the file will hold them: a character the code page lacks is stored as "?".
     std::vector<Change> stored = changes;
@@ -300,7 +298,7 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
     // one whole version of it.
     {
         const auto bytes = files_.readBytes(file);
-        if (bytes || !QFileInfo::exists(path)) {
+        if (bytes || !FileSystem::isThere(path)) {
             auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
             if (!applyAll(sections, stored, bytes.has_value()))
                 return {path, {}};
@@ -309,13 +307,12 @@ WriteResult ProfileFile::write(const QString& file, const std::vector<Change>& c
 
     // From the read to the rename no other process saves in this folder: a save of another copy
     // of the program would otherwise put back what it read before this one.
-    const FolderLock lock(info.path(), files_.saveLockWait());
+    const FolderLock lock(folder, files_.saveLockWait());
     if (lock.state() == FolderLock::State::Busy)
         return {path, QStringLiteral("outro programa está gravando este arquivo; tente de novo em instantes")};
-    const QFileInfo current(path);
     const auto bytes = files_.readBytes(file);
     // A file that is there but cannot be read must not be replaced by the keys being written.
-    if (!bytes && current.exists())
+    if (!bytes && FileSystem::isThere(path))
         return {path, QStringLiteral("o arquivo atual não pode ser lido")};
     auto sections = parse(bytes ? cp1252::decode(*bytes) : QString());
     if (!applyAll(sections, stored, bytes.has_value()))

@@ -8,7 +8,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -66,17 +65,17 @@ public:
         shownAs_ = shownAs;
         // Marked while it is written, so that a start of another copy of the program sharing the
         // folder leaves it alone; what a killed print left is not marked.
-        const int error = marked_.create(QFile::encodeName(path), 0644);
+        const int error = marked_.create(FileSystem::encodeName(path), 0644);
         fd_ = marked_.takeFd();
         return opened(error);
     }
 
     bool createTemporary(const QString& pattern)
     {
-        QByteArray name = QFile::encodeName(pattern);
+        QByteArray name = FileSystem::encodeName(pattern);
         fd_ = ::mkstemps(name.data(), 4);
         const int error = errno;
-        path_ = QFile::decodeName(name);
+        path_ = FileSystem::decodeName(name);
         return opened(error);
     }
 
@@ -97,7 +96,7 @@ public:
 
     bool rename(const QString& to)
     {
-        if (::rename(QFile::encodeName(path_).constData(), QFile::encodeName(to).constData()) != 0) {
+        if (::rename(FileSystem::encodeName(path_).constData(), FileSystem::encodeName(to).constData()) != 0) {
             failed(errno);
             return false;
         }
@@ -115,7 +114,7 @@ public:
         if (isOpen())
             QIODevice::close();
         if (!path_.isEmpty())
-            ::unlink(QFile::encodeName(path_).constData());
+            ::unlink(FileSystem::encodeName(path_).constData());
         marked_.release();
         path_.clear();
         buffer_.clear();
@@ -174,8 +173,15 @@ private:
 
 QString partName(const QString& file)
 {
-    const QFileInfo info(file);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
+    const qsizetype slash = file.lastIndexOf(u'/');
+    return file.left(slash + 1) + u'.' + file.mid(slash + 1) + QStringLiteral(".part");
+}
+
+// The system's folder for temporary files, its name kept byte for byte as every other name.
+QString temporaryFolder()
+{
+    const QString named = QDir::cleanPath(FileSystem::decodeName(qgetenv("TMPDIR")));
+    return named.isEmpty() || named == u'.' ? QStringLiteral("/tmp") : named;
 }
 
 QFont toQFont(const PrinterFont& f)
@@ -232,7 +238,7 @@ protected:
                 fail(problem);
                 return;
             }
-            if (!file_->createTemporary(QDir::tempPath() + QStringLiteral("/etiquetas-XXXXXX.pdf"))) {
+            if (!file_->createTemporary(temporaryFolder() + QStringLiteral("/etiquetas-XXXXXX.pdf"))) {
                 fail(file_->error());
                 return;
             }
@@ -241,7 +247,7 @@ protected:
                 return;
             const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
             QString file = outputFolder_ + QStringLiteral("/etiquetas-") + stamp + QStringLiteral(".pdf");
-            for (int n = 2; QFileInfo::exists(file) || QFileInfo::exists(partName(file)); ++n)
+            for (int n = 2; FileSystem::isThere(file) || FileSystem::isThere(partName(file)); ++n)
                 file = outputFolder_ + QStringLiteral("/etiquetas-") + stamp + u'-' + QString::number(n) +
                        QStringLiteral(".pdf");
             // Written under a hidden name and renamed when whole: a PDF under its own name is
@@ -376,14 +382,14 @@ private:
 
     bool makeFolder(const QString& folder)
     {
-        const QFileInfo info(folder);
-        if (info.exists() && !info.isDir()) {
+        const bool there = FileSystem::isThere(folder);
+        if (there && !FileSystem::isFolder(folder)) {
             fail(QStringLiteral("\"%1\" não é uma pasta").arg(QDir::toNativeSeparators(folder)));
             return false;
         }
-        if (!info.exists() && !QDir().mkpath(folder)) {
+        if (!there && !FileSystem::makeFolders(folder)) {
             // Once more by hand, for the system's reason.
-            const int error = ::mkdir(QFile::encodeName(folder).constData(), 0755) == 0 ? 0 : errno;
+            const int error = ::mkdir(FileSystem::encodeName(folder).constData(), 0755) == 0 ? 0 : errno;
             if (error != 0) {
                 fail(QStringLiteral("não foi possível criar a pasta \"%1\" (%2)")
                          .arg(QDir::toNativeSeparators(folder), FileSystem::reasonOf(error)));

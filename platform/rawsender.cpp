@@ -133,7 +133,7 @@ RawSender::Result BatchFileSender::carryOut(const QString& batchFile, const QStr
     // current folder is, and only a plain file there: a link could hand any file to the printer.
     const QString spoolPath = folder.resolve(plan->spoolFile);
     const QString notPlain = QStringLiteral("o arquivo %1 não é um arquivo comum da pasta do programa").arg(plan->spoolFile);
-    const QByteArray spoolName = QFile::encodeName(spoolPath);
+    const QByteArray spoolName = FileSystem::encodeName(spoolPath);
     struct stat link {};
     if (::lstat(spoolName.constData(), &link) != 0)
         return {Outcome::Failed, QStringLiteral("o arquivo %1 não foi encontrado").arg(plan->spoolFile)};
@@ -203,7 +203,7 @@ RawSender::Result BatchFileSender::toDevice(const QString& port, const QByteArra
         return {Outcome::Failed, QStringLiteral("a porta %1 não existe neste computador").arg(port)};
     const QString device = *found;
     const QString named = QStringLiteral("a porta %1 (%2)").arg(port, device);
-    const QByteArray path = QFile::encodeName(device);
+    const QByteArray path = FileSystem::encodeName(device);
 
     // Only an existing character device is opened: opening a missing name would create a file
     // of that name, and a pipe or a plain file is no printer.

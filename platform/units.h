@@ -1,7 +1,10 @@
 #pragma once
 
 // Windows measures windows and pages in twips; the labels are laid out in millimetres and the
-// barcode surface in pixels. Each unit keeps its own type so one never reaches another's argument.
+// barcode surface in pixels. Page and picture-box sizes in twips have a type of their own, as they
+// sit beside millimetre values in the same calls; control places stay plain ints in twips, as the
+// forms give them. Printer positions stay plain doubles: their unit is the printer's scale mode,
+// chosen at run time, and Printer converts them to millimetres in one place.
 struct Twips {
     int value = 0;
     friend constexpr bool operator==(Twips, Twips) = default;

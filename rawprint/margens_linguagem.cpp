@@ -7,6 +7,7 @@
 #include "rawprint/zpl.h"
 #include "settings/keys.h"
 #include "settings/settings.h"
+#include "setup/margenslayout.h"
 
 namespace {
 
@@ -27,22 +28,9 @@ struct Top {
     int tabIndex;
 };
 
-// The parts every one of the five has; the column boxes go in left to right, arrays by element.
-MarginDialogLayout base(const char* caption, const char* frame, int width, int height, const int (&panel)[4],
-                        int label1Width)
-{
-    MarginDialogLayout l;
-    l.caption = QString::fromUtf8(caption);
-    l.width = width;
-    l.height = height;
-    l.section = qs(ini::kMargens);
-    l.frame.name = QStringLiteral("Frame1");
-    l.frame.caption = QString::fromUtf8(frame);
-    l.frame.move(panel[0], panel[1], panel[2], panel[3]);
-    l.labels.push_back(marginCaption("Label1", QStringLiteral("Margem Padrão"), 480, 240, label1Width, 255, -1, true));
-    return l;
-}
+using margenslayout::base;
 
+// The column boxes go in left to right, arrays by element.
 void columns(MarginDialogLayout& l, const std::vector<Column>& cols, bool array, int labelTop, int outlineTop,
              int outlineWidth, int outlineHeight, int boxTop, KeyFilter filter, const std::vector<int>& tabIndexes)
 {

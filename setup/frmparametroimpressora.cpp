@@ -1,5 +1,6 @@
 #include "setup/frmparametroimpressora.h"
 
+#include "labels/pack/gera_qrcode.h"
 #include "platform/errors.h"
 #include "platform/vb.h"
 #include "settings/keys.h"
@@ -7,13 +8,6 @@
 #include "setup/seleciona_pasta.h"
 
 namespace {
-
-// The runtime QR generation starts; the message keeps the workstation's name for it.
-#ifdef Q_OS_WIN
-const QString kJava = QStringLiteral("java.exe");
-#else
-const QString kJava = QStringLiteral("java");
-#endif
 
 const QString kGetPathTip = QStringLiteral("Clique aqui para Selecionar a Pasta que irá conter os arquivos...");
 
@@ -61,7 +55,7 @@ bool existe(const FileSystem& files, const QString& path)
 
 bool temJava(const FileSystem& files, const QString& pasta)
 {
-    return !vb::Trim(pasta).isEmpty() && files.fileExists(pasta + u'\\' + kJava);
+    return !vb::Trim(pasta).isEmpty() && files.fileExists(pasta + u'\\' + kJavaExecutable);
 }
 
 }  // namespace

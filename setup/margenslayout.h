@@ -3,8 +3,8 @@
 #include "settings/keys.h"
 #include "setup/margindialog.h"
 
-// Builders for the layouts of the three margin dialogs of the running labels. Places are twips,
-// inside the frame that fills each window.
+// Builders for the layouts of the margin dialogs: the three of the running labels and the five of
+// the printer-language labels. Places are twips, inside the frame that fills each window.
 namespace margenslayout {
 
 struct Rect {

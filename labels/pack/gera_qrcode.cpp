@@ -13,11 +13,6 @@
 
 namespace {
 
-#ifdef Q_OS_WIN
-const QString kJava = QStringLiteral("java.exe");
-#else
-const QString kJava = QStringLiteral("java");
-#endif
 const QString kRequisicao = QStringLiteral("tmp\\qr.xml");
 
 // Codes and folders are text inside elements; the generator reads them with an XML parser. A
@@ -94,7 +89,7 @@ bool Gera_QrCode(Program& p, QrTurn& vez, const FaixaVolumes& escolhidos, std::c
     const FileSystem& files = p.ws.files;
     const MainForm& f = p.form;
 
-    const QString java = FileSystem::join(f.lbljava.caption, kJava);
+    const QString java = FileSystem::join(f.lbljava.caption, kJavaExecutable);
     if (!files.fileExists(java)) {
         vez.release();
         p.ws.messages.show(QStringLiteral("O Caminho do arquivo Java.exe não foi definido!"), mb::OKOnly | mb::Critical);

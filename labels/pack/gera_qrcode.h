@@ -11,6 +11,15 @@
 #include <chrono>
 #include <optional>
 
+// The Java runtime the generator runs, looked for in the folder the settings' "Java" names; the
+// printer-parameters dialog checks that a chosen folder holds it. Messages keep the workstation's
+// name for it, "Java.exe".
+#ifdef Q_OS_WIN
+inline const QString kJavaExecutable = QStringLiteral("java.exe");
+#else
+inline const QString kJavaExecutable = QStringLiteral("java");
+#endif
+
 // A generator that has not ended by then is taken as hung.
 inline constexpr std::chrono::milliseconds kTempoGerador{60000};
 
