@@ -8,7 +8,7 @@
 #include "tests/setup/calibra_fixture.h"
 
 #include <QLineEdit>
-#include <QTest>
+#include <QtTest/qtestsystem.h>
 
 inline QStringList boxTexts(MarginDialog& d)
 {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QtTest/qtestkeyboard.h>
 #include <functional>
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
+#include <QtTest/qtestkeyboard.h>
 #include <functional>
 
 namespace {
