@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+#include <QtTest/qtestkeyboard.h>
+#include <QtTest/qtestmouse.h>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/qtestmouse.h>
 
 namespace {
 

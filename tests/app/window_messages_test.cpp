@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/qtestkeyboard.h>
 
 namespace {
 

@@ -16,8 +16,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
+#include <QtTest/qtestkeyboard.h>
+#include <QtTest/qtestmouse.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -15,7 +15,8 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QtTest/qtestkeyboard.h>
+#include <QtTest/qtestmouse.h>
 #include <gtest/gtest.h>
 
 namespace {

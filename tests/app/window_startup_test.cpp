@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 
 TEST_F(WindowTest, FirstStartInAnEmptyFolderShowsTheDefaults)
 {

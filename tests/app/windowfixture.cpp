@@ -2,6 +2,8 @@
 
 #include "settings/printers.h"
 
+#include <QtTest/qtestkeyboard.h>
+
 void WindowTest::usePrinters(const QStringList& names, int defaultIndex)
 {
     t = std::make_unique<TestWorkstation>(names, defaultIndex);

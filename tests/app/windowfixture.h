@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 

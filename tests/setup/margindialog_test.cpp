@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
+#include <QtTest/qtestkeyboard.h>
 #include <gtest/gtest.h>
 
 namespace {

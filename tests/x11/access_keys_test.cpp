@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
+#include <QtTest/qtestsystem.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>

@@ -23,8 +23,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRect>
-#include <QTest>
 #include <QTimer>
+#include <QtTest/qtestsystem.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <memory>

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
-#include <QTest>
 #include <QWidget>
+#include <QtTest/qtestsystem.h>
 #include <gtest/gtest.h>
 
 quint64 xid(const QWidget* w) { return w ? static_cast<quint64>(w->winId()) : 0; }
