@@ -16,7 +16,8 @@ QString provideRuntimeFolder()
     const uid_t uid = getuid();
     const passwd* user = getpwuid(uid);
     const QByteArray name = user && user->pw_name ? QByteArray(user->pw_name) : QByteArray::number(uid);
-    // QDir::tempPath() follows TMPDIR, as Qt's own fallback does.
+    // QDir::tempPath() follows TMPDIR, as Qt's own fallback does; Qt reads the variable back
+    // through QFile::decodeName, so the name is spelled its way.
     const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/runtime-" + name;
     mkdir(folder.constData(), 0700);
     struct stat st {};
