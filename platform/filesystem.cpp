@@ -51,12 +51,6 @@ bool isDrivePath(const QString& p)
     return p.size() >= 2 && p[1] == u':' && p[0].isLetter();
 }
 
-bool exists(const QString& path)
-{
-    struct stat st;
-    return ::stat(FileSystem::encodeName(path).constData(), &st) == 0;
-}
-
 // Calls take(raw name, type) for every entry of a folder but "." and "..", names only, in the
 // order the system gives them; no file information is read. False when the folder cannot be read.
 template <class Take>
@@ -214,7 +208,7 @@ QString FileSystem::resolve(const QString& path) const
     }
     p = QDir::cleanPath(p);
     // The exact name first: it is what nearly every call names.
-    if (exists(p))
+    if (isThere(p))
         return p;
 
     // The longest part that exists as written needs no search; from there on, each part is
@@ -227,7 +221,7 @@ QString FileSystem::resolve(const QString& path) const
     QString current;
     for (; known > 0; --known) {
         current = u'/' + parts.mid(0, known).join(u'/');
-        if (exists(current))
+        if (isThere(current))
             break;
     }
     if (known == 0)
@@ -236,7 +230,7 @@ QString FileSystem::resolve(const QString& path) const
     for (qsizetype i = known; i < parts.size(); ++i) {
         const QString& part = parts[i];
         QString next = current == u'/' ? current + part : current + u'/' + part;
-        if (walking && !exists(next)) {
+        if (walking && !isThere(next)) {
             QString found = firstSpellingByName(current, part);
             if (found.isNull() && !spellingsAreFew(part))
                 forEachEntry(current, [&](const char* name, unsigned char) {
@@ -258,17 +252,9 @@ QString FileSystem::resolve(const QString& path) const
     return current;
 }
 
-bool FileSystem::fileExists(const QString& path) const
-{
-    struct stat st;
-    return ::stat(encodeName(resolve(path)).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool FileSystem::fileExists(const QString& path) const { return isFile(resolve(path)); }
 
-bool FileSystem::folderExists(const QString& path) const
-{
-    struct stat st;
-    return ::stat(encodeName(resolve(path)).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
+bool FileSystem::folderExists(const QString& path) const { return isFolder(resolve(path)); }
 
 bool FileSystem::createFolder(const QString& path) const
 {
