@@ -5,8 +5,38 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// Qt cannot remove what it cannot spell (a name in Windows-1252): the contents go by their bytes.
+void removeContents(const QByteArray& folder)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    QList<QByteArray> names;
+    while (const dirent* e = ::readdir(dir))
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names << QByteArray(e->d_name);
+    ::closedir(dir);
+    for (const QByteArray& name : names) {
+        const QByteArray path = folder + '/' + name;
+        struct stat st;
+        if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            removeContents(path);
+            ::rmdir(path.constData());
+        } else {
+            ::unlink(path.constData());
+        }
+    }
+}
+
+}  // namespace
 
 TestWorkstation::TestWorkstation(const QStringList& printerNames, int defaultPrinter)
     : files(dir.path()),
@@ -15,6 +45,8 @@ TestWorkstation::TestWorkstation(const QStringList& printerNames, int defaultPri
       ws{files, profile, printers, messages, screen}
 {
 }
+
+TestWorkstation::~TestWorkstation() { removeContents(FileSystem::encodeName(dir.path())); }
 
 void TestWorkstation::write(const QString& name, const QString& text) const { writeBytes(name, cp1252::encode(text)); }
 

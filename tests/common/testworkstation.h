@@ -17,6 +17,8 @@
 // messages, and a main window and program variables to go with it.
 struct TestWorkstation {
     explicit TestWorkstation(const QStringList& printerNames = {QStringLiteral("Gravador")}, int defaultPrinter = 0);
+    // Removes what the tests wrote by its bytes, names Qt cannot spell included.
+    ~TestWorkstation();
 
     QTemporaryDir dir;
     FileSystem files;

@@ -50,26 +50,6 @@ bool rawIsFolder(const QByteArray& path)
     return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Qt cannot remove what it cannot spell: the temporary folder's contents go by their bytes.
-void removeContents(const QByteArray& folder)
-{
-    for (const QByteArray& name : rawEntries(folder)) {
-        const QByteArray path = folder + '/' + name;
-        struct stat st;
-        if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            removeContents(path);
-            ::rmdir(path.constData());
-        } else {
-            ::unlink(path.constData());
-        }
-    }
-}
-
-struct RemovedAtEnd {
-    QByteArray folder;
-    ~RemovedAtEnd() { removeContents(folder); }
-};
-
 QByteArray pngBytes()
 {
     QImage image(4, 3, QImage::Format_RGB32);
@@ -99,7 +79,6 @@ TEST(FileNamesTest, AListedNameIsWrittenLockedAndDeletedUnderItsOwnBytes)
         SCOPED_TRACE(r.what);
         TestWorkstation t;
         const QByteArray root = FileSystem::encodeName(t.folder());
-        const RemovedAtEnd cleanup{root};
         const QByteArray file = "PEDIDO " + r.stem + ".txt";
         ASSERT_TRUE(t.writeRawName(file, "antigo"));
         const QStringList listed = t.files.list(t.folder(), QStringLiteral("PEDIDO*.txt"));
